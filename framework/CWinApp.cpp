@@ -1,0 +1,63 @@
+// Application start-up and the INI profile in the user's configuration directory.
+#include "framework/CWinApp.h"
+
+#include "framework/Resources.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <clocale>
+
+namespace {
+CWinApp* theApplication = nullptr;
+
+QString profilePath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+         QCoreApplication::applicationName() + QStringLiteral(".ini");
+}
+
+QString profileKey(const char* section, const char* entry) {
+  return QString::fromUtf8(section) + QLatin1Char('/') + QString::fromUtf8(entry);
+}
+}  // namespace
+
+CWinApp::CWinApp(const char* appName) {
+  theApplication = this;
+  if (appName) QCoreApplication::setApplicationName(QString::fromUtf8(appName));
+}
+
+CWinApp::~CWinApp() {
+  if (theApplication == this) theApplication = nullptr;
+}
+
+CWinApp* AfxGetApp() { return theApplication; }
+
+int CWinApp::GetProfileInt(const char* section, const char* entry, int nDefault) {
+  const QSettings profile(profilePath(), QSettings::IniFormat);
+  const QVariant stored = profile.value(profileKey(section, entry));
+  // A value with a comma reads back as a list, which has no single text and so gives the default.
+  if (stored.typeId() != QMetaType::QString) return nDefault;
+  bool ok = false;
+  const int value = stored.toString().trimmed().toInt(&ok, 10);
+  return ok ? value : nDefault;
+}
+
+bool CWinApp::WriteProfileInt(const char* section, const char* entry, int nValue) {
+  QSettings profile(profilePath(), QSettings::IniFormat);
+  profile.setValue(profileKey(section, entry), nValue);
+  profile.sync();
+  return profile.status() == QSettings::NoError;
+}
+
+HICON CWinApp::LoadIcon(UINT id) const { return loadIconResource(id); }
+
+std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv) {
+  auto application = std::make_unique<QApplication>(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  return application;
+}
+
+int AfxWinMain(int& argc, char** argv) {
+  const auto application = AfxCreateApplication(argc, argv);
+  if (CWinApp* app = AfxGetApp()) app->InitInstance();
+  return 0;
+}
