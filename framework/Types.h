@@ -22,6 +22,7 @@ enum : UINT {
 };
 
 enum : UINT {
+  CN_COMMAND = 0,  // a menu or accelerator command
   BN_CLICKED = 0,
   CBN_SELCHANGE = 1,
   EN_CHANGE = 0x0300,

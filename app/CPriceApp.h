@@ -1,0 +1,9 @@
+// The application object: one copy per user, then the main window until it ends.
+#pragma once
+
+#include "framework/CWinApp.h"
+
+class CPriceApp : public CWinApp {
+public:
+  bool InitInstance() override;
+};

@@ -1,0 +1,8 @@
+// The process entry: the one application object and the framework's start-up.
+#include "app/CPriceApp.h"
+
+namespace {
+CPriceApp theApp;
+}  // namespace
+
+int main(int argc, char** argv) { return AfxWinMain(argc, argv); }

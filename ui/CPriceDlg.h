@@ -1,0 +1,70 @@
+// The main window: item list, Rate, the item's figures, and the price of one exceptional piece.
+#pragma once
+
+#include "framework/CDialog.h"
+#include "framework/Controls.h"
+#include "res/resource.h"
+
+class CPriceDlg : public CDialog {
+public:
+  CPriceDlg();
+  ~CPriceDlg() override = default;
+
+  CStatic m_stcDOALabel;
+  CStatic m_stcDOA;
+  CStatic m_stcFailRateLabel;
+  CStatic m_stcFailRate;
+  CStatic m_stcBARateLabel;
+  CStatic m_stcBARate;
+  CStatic m_stcNormRate;
+  CStatic m_stcNormRateLabel;
+  CStatic m_stcExecRate;
+  CStatic m_stcExecRateLabel;
+  CStatic m_stcSetContents;
+  CString m_strDOA;
+  CString m_strExecRate;
+  CString m_strFailRate;
+  CString m_strIgtsReq2;
+  CString m_strIngots;
+  CComboBox m_comboItem;
+  CString m_strBARate;
+  CString m_strNormRate;
+  CString m_strPrice;
+  int m_nRate = 0;
+  bool m_bReady = false;
+  bool m_bTopMost = false;
+  int m_nLevel = ID_SKILL_100;
+  HICON m_hIcon;
+
+protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  bool OnInitDialog() override;
+  void OnCancel() override;
+  bool OnWndMsg(Message& msg) override;
+
+  // Message handlers, in map order.
+  void OnPaint();
+  HICON OnQueryDragIcon();
+  void OnLoad();
+  void OnSelchangeItem();
+  void OnCalculate();
+  void OnClose();
+  void OnChangeRate();
+  void OnDeltaposSpin1(NMHDR* pNMHDR, LRESULT* pResult);
+  void ToggleTopMost();
+  void OnAbout();
+  void OnContextMenu(CWnd* pWnd, CPoint point);
+  void OnKeepOnTop();
+  void OnSkill100();
+  void OnSkill90();
+  void OnSkill80();
+  void OnSkill70();
+  void OnSkill60();
+  void OnSkill50();
+
+  // Start-up restore of the stored window position, keep-on-top and skill level.
+  void restoreSettings();
+
+private:
+  static const MessageMapEntry<CPriceDlg> messageMap[];
+};

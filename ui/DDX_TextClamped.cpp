@@ -1,0 +1,41 @@
+// The clamped integer exchange of the Rate edit.
+#include "ui/DDX_TextClamped.h"
+
+#include "framework/CDialog.h"
+
+#include <QLineEdit>
+#include <cctype>
+#include <climits>
+
+namespace {
+int clamp(int value, int nMin, int nMax) {
+  if (value < nMin) return nMin;
+  if (value > nMax) return nMax;
+  return value;
+}
+}  // namespace
+
+int saturatingAtoi(const char* text) {
+  while (std::isspace(static_cast<unsigned char>(*text))) ++text;
+  const bool negative = *text == '-';
+  if (*text == '-' || *text == '+') ++text;
+  long long magnitude = 0;
+  for (; std::isdigit(static_cast<unsigned char>(*text)); ++text) {
+    magnitude = magnitude * 10 + (*text - '0');
+    if (magnitude > static_cast<long long>(INT_MAX) + 1) break;  // saturated; later digits change nothing
+  }
+  if (negative) return magnitude > static_cast<long long>(INT_MAX) + 1 ? INT_MIN : static_cast<int>(-magnitude);
+  return magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
+}
+
+void DDX_TextClamped(CDataExchange* pDX, int nIDC, int& value, int nMin, int nMax) {
+  QLineEdit* edit = pDX->PrepareEditCtrl(nIDC);
+  if (!edit) return;
+  if (pDX->m_bSaveAndValidate) {
+    value = clamp(saturatingAtoi(edit->text().toUtf8().constData()), nMin, nMax);
+    return;
+  }
+  value = clamp(value, nMin, nMax);
+  const QString text = QString::number(value);
+  if (edit->text() != text) edit->setText(text);
+}
