@@ -69,6 +69,7 @@ TEST(UpDown, UpProposesANegativeChangeAndDownAPositiveOne) {
   QWidget parent;
   auto* buddy = new QLineEdit(&parent);
   auto* upDown = new UpDownControl(&parent);
+  upDown->setGeometry(100, 0, 16, 24);  // arrows of no size cannot be clicked
   upDown->attachBuddy(buddy);
   std::vector<int> deltas;
   upDown->setDeltaHandler([&deltas](int delta) { deltas.push_back(delta); });
