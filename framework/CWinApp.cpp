@@ -52,6 +52,8 @@ HICON CWinApp::LoadIcon(UINT id) const { return loadIconResource(id); }
 
 std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv) {
   auto application = std::make_unique<QApplication>(argc, argv);
+  // Names the desktop entry, through which Wayland compositors and task bars match windows to it and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUENCHMARK_APP_ID));
   std::setlocale(LC_NUMERIC, "C");
   return application;
 }
