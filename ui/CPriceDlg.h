@@ -1,11 +1,13 @@
 // The main window: item list, Rate, the item's figures, and the price of one exceptional piece.
 #pragma once
 
+#include "catalogue/ItemCatalogue.h"
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
 #include "res/resource.h"
 
-class CPriceDlg : public CDialog {
+// The item table's columns (ItemCatalogue) are members of the window, which owns what it shows.
+class CPriceDlg : public CDialog, public ItemCatalogue {
 public:
   CPriceDlg();
   ~CPriceDlg() override = default;
@@ -35,6 +37,7 @@ public:
   bool m_bTopMost = false;
   int m_nLevel = ID_SKILL_100;
   HICON m_hIcon;
+
 
 protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -66,5 +69,6 @@ protected:
   void restoreSettings();
 
 private:
+
   static const MessageMapEntry<CPriceDlg> messageMap[];
 };
