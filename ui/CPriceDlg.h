@@ -38,6 +38,14 @@ public:
   int m_nLevel = ID_SKILL_100;
   HICON m_hIcon;
 
+  // The selected row's results at the current skill level; row must exist.
+  CString GetExecRate(int row) const;
+  CString GetNormRate(int row) const;
+  CString GetBARate(int row) const;
+  CString GetFailRate(int row) const;
+  CString GetDOA(int row) const;
+  // Net ingots for one exceptional piece of the non-suit item shown; warns and gives 0 for 0 ingots.
+  double CalcIngotsRequired();
 
 protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -64,11 +72,14 @@ protected:
   void OnSkill70();
   void OnSkill60();
   void OnSkill50();
+  void ShowSetContents(bool isSuit);
 
   // Start-up restore of the stored window position, keep-on-top and skill level.
   void restoreSettings();
 
 private:
+  CString rateField(int row, int field) const;
+  bool isCatalogueRow(int row) const;
 
   static const MessageMapEntry<CPriceDlg> messageMap[];
 };

@@ -20,6 +20,7 @@ public:
   using CPriceDlg::OnSkill70;
   using CPriceDlg::OnSkill80;
   using CPriceDlg::OnSkill90;
+  using CPriceDlg::ShowSetContents;
   using CPriceDlg::ToggleTopMost;
 
   template <class Widget>

