@@ -1,11 +1,66 @@
 // The stored window position, keep-on-top and skill level, and leaving through the close box.
+#include "framework/CWinApp.h"
 #include "ui/CPriceDlg.h"
 
-void CPriceDlg::restoreSettings() {}
+namespace {
+constexpr char kSection[] = "Settings";
+
+struct Setting {
+  const char* entry;
+  int nDefault;  // what a missing or unreadable value gives
+};
+
+enum SettingIndex { kWindowX, kWindowY, kTop, kLevel };
+
+// The profile's keys, in the order the close box writes them.
+constexpr Setting kSettings[] = {
+    {"window x", 200},
+    {"window y", 200},
+    {"top", 0},
+    {"level", ID_SKILL_100},
+};
+
+int readSetting(SettingIndex index) {
+  return AfxGetApp()->GetProfileInt(kSection, kSettings[index].entry, kSettings[index].nDefault);
+}
+
+void writeSetting(SettingIndex index, int value) {
+  // A store that cannot be written keeps what it held; there is nobody to tell at this point.
+  AfxGetApp()->WriteProfileInt(kSection, kSettings[index].entry, value);
+}
+}  // namespace
+
+void CPriceDlg::restoreSettings() {
+  int x = readSetting(kWindowX);
+  int y = readSetting(kWindowY);
+  // A position left over from another screen layout would put the window where nobody can reach it.
+  const CRect window = GetWindowRect();
+  if (!isOnSomeScreen(x, y, window.Width(), window.Height())) {
+    x = kSettings[kWindowX].nDefault;
+    y = kSettings[kWindowY].nDefault;
+  }
+  SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+
+  // Set to the opposite first, so that the toggle both lands on the stored state and applies it.
+  m_bTopMost = readSetting(kTop) == 0;
+  ToggleTopMost();
+
+  // Takes effect at the next refresh; the display of start-up stays at the level it was made with.
+  m_nLevel = readSetting(kLevel);
+  if (m_nLevel > ID_SKILL_50 || m_nLevel < ID_SKILL_100) m_nLevel = ID_SKILL_100;
+}
 
 void CPriceDlg::OnClose() {
+  const CRect window = GetWindowRect();
+  writeSetting(kWindowX, window.left);
+  writeSetting(kWindowY, window.top);
+  writeSetting(kTop, m_bTopMost ? 1 : 0);
+  writeSetting(kLevel, m_nLevel);
   CDialog::OnCancel();
   Default();
 }
 
-void CPriceDlg::ToggleTopMost() {}
+void CPriceDlg::ToggleTopMost() {
+  m_bTopMost = !m_bTopMost;
+  SetWindowPos(m_bTopMost ? &wndTopMost : &wndNoTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}

@@ -3,6 +3,8 @@
 
 #include "framework/Resources.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <clocale>
@@ -42,7 +44,16 @@ int CWinApp::GetProfileInt(const char* section, const char* entry, int nDefault)
 }
 
 bool CWinApp::WriteProfileInt(const char* section, const char* entry, int nValue) {
-  QSettings profile(profilePath(), QSettings::IniFormat);
+  const QString path = profilePath();
+  // QSettings keeps a change that it failed to write and writes it at the next access to the same file,
+  // and reads see it meanwhile. So a change is made only where it can be written: the directory must
+  // exist or be made, and be writable; an existing store must be a readable file. QSettings then
+  // replaces the file by a new one renamed over it, so a crash never leaves a store cut short.
+  const QFileInfo file(path);
+  if (!QDir().mkpath(file.absolutePath()) || !QFileInfo(file.absolutePath()).isWritable() ||
+      (file.exists() && (!file.isFile() || !file.isReadable())))
+    return false;
+  QSettings profile(path, QSettings::IniFormat);
   profile.setValue(profileKey(section, entry), nValue);
   profile.sync();
   return profile.status() == QSettings::NoError;

@@ -3,12 +3,30 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 const CWnd CWnd::wndTopMost;
 const CWnd CWnd::wndNoTopMost;
+
+bool isOnSomeScreen(int x, int y, int cx, int cy) {
+  // In 64 bits, since a stored position may lie anywhere in the int range.
+  const qint64 left = x;
+  const qint64 top = y;
+  const qint64 right = left + std::max(cx, 1);
+  const qint64 bottom = top + std::max(cy, 1);
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect area = screen->geometry();
+    const bool across = left < qint64(area.x()) + area.width() && right > area.x();
+    const bool down = top < qint64(area.y()) + area.height() && bottom > area.y();
+    if (across && down) return true;
+  }
+  return false;
+}
 
 CString windowText(const QWidget* widget) {
   if (!widget) return {};

@@ -37,6 +37,9 @@ protected:
   QPointer<QWidget> m_hWnd;
 };
 
+// Whether a window of cx by cy with its top-left corner at (x, y) would show at least in part on a screen.
+bool isOnSomeScreen(int x, int y, int cx, int cy);
+
 // The text a control shows, whatever kind of widget it is.
 CString windowText(const QWidget* widget);
 void setWindowText(QWidget* widget, const CString& text);
