@@ -52,7 +52,8 @@ std::vector<Fields> plainSplit(std::string_view bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  static HeadlessApp app(*argc, *argv);
+  // Never destroyed: Qt's own statics are gone by the time a static application object would go.
+  static const HeadlessApp& app = *new HeadlessApp(*argc, *argv);
   if (!app.isValid()) std::abort();
   // A first row whose ingots read as 0 is a fair case; no other message may come.
   AfxSetMessageBoxHandler([](const CString& text) -> int {
@@ -65,10 +66,18 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
+  // One window for the whole run, loaded afresh for each input the way its start-up loads it.
+  static PriceDlgProbe& dlg = *[] {
+    auto* window = new PriceDlgProbe;
+    if (!window->Create()) fail("the window did not open", -1, -1);
+    return window;
+  }();
+  static_cast<ItemCatalogue&>(dlg) = ItemCatalogue();
   const TableModule table(bytes);
   const ScopedResourceHandle handle(&table);
-  PriceDlgProbe dlg;
-  if (!dlg.Create()) fail("the window did not open", -1, -1);
+  dlg.OnLoad();
+  dlg.m_comboItem.SetCurSel(0);
+  dlg.OnSelchangeItem();
 
   const int rows = dlg.m_arrItem.GetSize();
   for (const CatalogueColumn& column : kCatalogueColumns)
