@@ -81,6 +81,16 @@ void CDialog::EndDialog(int nResult) {
   if (m_pWindow) m_pWindow->done(nResult);
 }
 
+void CDialog::PostMessage(const Message& msg) {
+  // Queued on the window, so a message still waiting when the window is destroyed is dropped with it.
+  if (!m_pWindow) return;
+  const auto handle = [this, msg] {
+    Message posted = msg;
+    deliver(posted);
+  };
+  QMetaObject::invokeMethod(m_pWindow, handle, Qt::QueuedConnection);
+}
+
 bool CDialog::UpdateData(bool bSaveAndValidate) {
   ++m_nLockNotify;
   CDataExchange dx(this, bSaveAndValidate);

@@ -22,6 +22,8 @@ public:
   bool Create();
   void EndDialog(int nResult);
 
+  void PostMessage(const Message& msg) override;
+
   // Runs DoDataExchange towards the members (true) or the controls (false). The dialog's own control
   // notifications raised meanwhile are dropped, so writing a control never re-enters a handler.
   bool UpdateData(bool bSaveAndValidate = true);

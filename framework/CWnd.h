@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/CString.h"
+#include "framework/MessageMap.h"
 #include "framework/Types.h"
 
 #include <QPointer>
@@ -28,6 +29,10 @@ public:
   // Moves (parent's client coordinates for a control, screen for a window), sizes and restacks as the
   // SWP_ flags allow; wndTopMost and wndNoTopMost as pWndInsertAfter switch keep-on-top.
   bool SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+
+  // Hands msg to the window's message map once the running handler has returned; a window without a
+  // map of its own, or one that is gone by then, never sees it.
+  virtual void PostMessage(const Message& /*msg*/) {}
 
   static const CWnd wndTopMost;
   static const CWnd wndNoTopMost;

@@ -48,6 +48,9 @@ QWidget* makeEdit(QWidget* parent, const DialogControl& control, const ControlSi
 
 QWidget* makeComboBox(QWidget* parent, const DialogControl& control, const ControlSignals& signals) {
   auto* combo = new QComboBox(parent);
+  // A drop-down list has no menu of its own: a right-click or the Menu key on it is the dialog's request,
+  // where QComboBox would swallow it.
+  combo->setContextMenuPolicy(Qt::NoContextMenu);
   QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
                    [id = control.id, changed = signals.selectionChanged] { changed(id); });
   return combo;
