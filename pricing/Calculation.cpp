@@ -1,10 +1,8 @@
 // The ingots required for an exceptional piece and its price, recalculated after every change.
 #include "framework/MessageBox.h"
+#include "pricing/ExceptionalIngots.h"
 #include "pricing/FormatAmount.h"
-#include "pricing/IngotsRequired.h"
 #include "ui/CPriceDlg.h"
-
-#include <cstdlib>
 
 namespace {
 // The rates band, value before caption, in the order they are shown and hidden.
@@ -17,13 +15,8 @@ constexpr CStatic CPriceDlg::*kRateControls[] = {
 }  // namespace
 
 double CPriceDlg::CalcIngotsRequired() {
-  const int ingots = std::atoi(m_strIngots.c_str());
-  if (ingots == 0) {
-    AfxMessageBox("Invalid value entered for Ingots", MB_OK, 0);
-    return 0.0;
-  }
-  return ingotsRequired(ingots, m_strExecRate.c_str(), m_strNormRate.c_str(), m_strBARate.c_str(),
-                        m_strFailRate.c_str(), m_strDOA.c_str());
+  return itemIngotsRequired(m_strIngots, m_strExecRate, m_strNormRate, m_strBARate, m_strFailRate, m_strDOA,
+                            [] { AfxMessageBox("Invalid value entered for Ingots", MB_OK, 0); });
 }
 
 void CPriceDlg::OnCalculate() {
@@ -32,19 +25,18 @@ void CPriceDlg::OnCalculate() {
   if (!isCatalogueRow(row)) return;
   CString name;
   m_comboItem.GetLBText(row, name);
-  const bool isSuit = !name.IsEmpty() && name.front() == '*';
-  const double value = isSuit ? std::atof(m_strIngots.c_str()) : CalcIngotsRequired();
+  const bool isSuit = isSuitName(name);
+  const double value = exceptionalIngots(name, m_strIngots, [this] { return CalcIngotsRequired(); });
   ShowSetContents(isSuit);
-  m_strIgtsReq2.Format("%.2f", value);
-  const double price = static_cast<double>(m_nRate) * value;
+  m_strIgtsReq2 = twoDecimals(value);
+  const double price = priceOf(m_nRate, value);
   m_strPrice = FormatAmount(price);
   UpdateData(false);
 }
 
 void CPriceDlg::ShowSetContents(bool isSuit) {
   m_stcSetContents.ShowWindow(isSuit ? SW_SHOW : SW_HIDE);
-  // The parts stand only in the level-100 exceptional column; the other levels hold "0" there.
-  if (isSuit) m_stcSetContents.SetWindowText(m_arrExcRate.GetAt(m_comboItem.GetCurSel()));
+  if (isSuit) m_stcSetContents.SetWindowText(suitParts(*this, m_comboItem.GetCurSel()));
   for (CStatic CPriceDlg::*control : kRateControls) (this->*control).ShowWindow(isSuit ? SW_HIDE : SW_SHOW);
 }
 
