@@ -7,9 +7,11 @@
 #include "tests/support/PriceDlgProbe.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -176,6 +178,30 @@ INSTANTIATE_TEST_SUITE_P(
                     "[Settings]\nwindow%20x=2147483647\nwindow%20y=-2147483648\n", kDefaultPosition, false,
                     ID_SKILL_100}),
     caseName);
+
+TEST_F(SettingsTest, ARestoredLevelShowsFromTheNextRefreshOn) {
+  writeStore("[Settings]\nlevel=32775\n");
+  PriceDlgProbe dlg;
+  ASSERT_TRUE(dlg.Create());
+  auto* itemList = dlg.control<QComboBox>(IDC_ITEM);
+  ASSERT_GE(itemList->count(), 2);
+  ASSERT_EQ(itemList->currentIndex(), 0);
+  const auto shown = [&dlg](int id) { return dlg.control<QLabel>(id)->text().toStdString(); };
+  // The first item's figures must differ between the two levels, or this proves nothing.
+  ASSERT_NE(dlg.m_arrExcRate.GetAt(0), dlg.m_arrEx70.GetAt(0));
+
+  EXPECT_EQ(dlg.m_nLevel, ID_SKILL_70);
+  EXPECT_EQ(shown(IDC_EXEC_RATE), dlg.m_arrExcRate.GetAt(0)) << "start-up shows level 100";
+  EXPECT_EQ(shown(IDC_NORM_RATE), dlg.m_arrNormRate.GetAt(0));
+
+  itemList->setCurrentIndex(1);
+  itemList->setCurrentIndex(0);
+  EXPECT_EQ(shown(IDC_EXEC_RATE), dlg.m_arrEx70.GetAt(0)) << "the next refresh shows level 70";
+  EXPECT_EQ(shown(IDC_NORM_RATE), dlg.m_arrAvg70.GetAt(0));
+  EXPECT_EQ(shown(IDC_BA_RATE), dlg.m_arrBelow70.GetAt(0));
+  EXPECT_EQ(shown(IDC_FAIL_RATE), dlg.m_arrFail70.GetAt(0));
+  EXPECT_EQ(shown(IDC_DOA), dlg.m_arrDOA70.GetAt(0));
+}
 
 TEST_F(SettingsTest, FirstCloseWritesTheDefaultsItStartedWith) {
   PriceDlgProbe dlg;

@@ -3,6 +3,7 @@
 #include "framework/MenuTemplate.h"
 #include "res/StringTable.h"
 #include "tests/support/PriceDlgProbe.h"
+#include "tests/support/PricedWindow.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -83,7 +84,7 @@ QAction* entryNamed(const QMenu* menu, const char* text) {
 }
 
 // Chooses an entry from the keyboard, as a user who walks to it and presses Enter.
-void choose(QMenu* menu, const char* text) {
+void chooseEntry(QMenu* menu, const char* text) {
   menu->setActiveAction(entryNamed(menu, text));
   QTest::keyClick(menu, Qt::Key_Return);
 }
@@ -170,7 +171,7 @@ TEST_F(ContextMenuTest, KeepOnTopTwiceComesBackAndEachOpeningShowsTheStateOfItsM
   for (const bool expectedAfter : {true, false}) {
     PopupDriver driver([expectedAfter](QMenu* menu) {
       EXPECT_EQ(entriesOf(menu).back().checked, !expectedAfter);
-      choose(menu, "Keep on Top");
+      chooseEntry(menu, "Keep on Top");
     });
     openAt({300, 250});
     EXPECT_EQ(dlg.m_bTopMost, !expectedAfter) << "handled only after the pop-up has closed";
@@ -183,7 +184,7 @@ TEST_F(ContextMenuTest, KeepOnTopTwiceComesBackAndEachOpeningShowsTheStateOfItsM
 
 TEST_F(ContextMenuTest, SkillHundredAtSeventySwitchesOnceThePopUpHasClosed) {
   dlg.m_nLevel = ID_SKILL_70;
-  PopupDriver driver([](QMenu* menu) { choose(menu, "Skill = 100"); });
+  PopupDriver driver([](QMenu* menu) { chooseEntry(menu, "Skill = 100"); });
   openAt({300, 250});
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
   EXPECT_EQ(dlg.m_nLevel, ID_SKILL_70) << "handled only after the pop-up has closed";
@@ -193,7 +194,7 @@ TEST_F(ContextMenuTest, SkillHundredAtSeventySwitchesOnceThePopUpHasClosed) {
 
 TEST_F(ContextMenuTest, GreyedLevelsCannotBeChosen) {
   PopupDriver driver([](QMenu* menu) {
-    choose(menu, "Skill = 70");
+    chooseEntry(menu, "Skill = 70");
     if (QApplication::activePopupWidget() == menu) QTest::keyClick(menu, Qt::Key_Escape);
   });
   openAt({300, 250});
@@ -273,6 +274,49 @@ INSTANTIATE_TEST_SUITE_P(Requests, PositionTest,
                                            Request::ShiftF10, Request::MenuKeyOnItemList,
                                            Request::RightClickOnLabel),
                          requestName);
+
+// Level choices from the menu, on a window that shows an item table and prices it.
+class LevelChoiceTest : public PricedWindow {
+protected:
+  void chooseFromMenu(const char* text) {
+    PopupDriver driver([text](QMenu* menu) { chooseEntry(menu, text); });
+    dlg.OnContextMenu(&dlg, {300, 250});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(driver.openings(), 1);
+  }
+};
+
+TEST_F(LevelChoiceTest, SkillHundredAtSeventyShowsTheFiguresAndPriceOfLevelHundred) {
+  open();
+  choose("Female Plate");
+  rateEdit()->setText(QStringLiteral("12"));
+  const QString priceAtHundred = shown(IDC_PRICE);
+  dlg.OnSkill70();
+  ASSERT_NE(shown(IDC_EXEC_RATE), QStringLiteral("67.5"));
+  ASSERT_NE(shown(IDC_PRICE), priceAtHundred);
+
+  chooseFromMenu("Skill = 100");
+  EXPECT_EQ(dlg.m_nLevel, ID_SKILL_100);
+  EXPECT_EQ(itemList()->currentText(), QStringLiteral("Female Plate"));
+  const std::pair<int, const char*> fields[] = {{IDC_EXEC_RATE, "67.5"}, {IDC_NORM_RATE, "31"}, {IDC_BA_RATE, "1.5"},
+                                                {IDC_FAIL_RATE, "0"},    {IDC_DOA, "0"}};
+  for (const auto& [id, expected] : fields) EXPECT_EQ(shown(id), QString::fromUtf8(expected)) << "control " << id;
+  EXPECT_EQ(shown(IDC_PRICE), priceAtHundred);
+  EXPECT_TRUE(messages.empty());
+}
+
+// An item without ingots shows one message per calculation, so the messages count the calculations.
+TEST_F(LevelChoiceTest, SkillHundredAtHundredStillRecalculatesOnce) {
+  open(tableRow("Unforgeable", "0"));
+  ASSERT_EQ(dlg.m_nLevel, ID_SKILL_100);
+  messages.clear();
+  chooseFromMenu("Skill = 100");
+  EXPECT_EQ(messages.size(), 1u);
+
+  messages.clear();
+  chooseFromMenu("Keep on Top");
+  EXPECT_TRUE(messages.empty()) << "keep-on-top leaves the figures alone";
+}
 
 TEST(MenuResource, EveryCommandHasItsStringWithTheEntrysTextAndAShortForm) {
   const MenuTemplate* menu = findMenuTemplate(IDR_POPUP_MENU);
