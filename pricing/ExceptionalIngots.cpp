@@ -20,8 +20,7 @@ double itemIngotsRequired(const CString& ingots, const CString& execRate, const 
     invalidIngots();
     return 0.0;
   }
-  return ingotsRequired(perAttempt, execRate.c_str(), normRate.c_str(), baRate.c_str(), failRate.c_str(),
-                        doa.c_str());
+  return ingotsRequired(perAttempt, execRate.c_str(), normRate.c_str(), baRate.c_str(), failRate.c_str(), doa.c_str());
 }
 
 double priceOf(int rate, double ingots) { return static_cast<double>(rate) * ingots; }

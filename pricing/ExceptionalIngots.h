@@ -12,8 +12,7 @@ bool isSuitName(const CString& name);
 
 // The figure a row is priced by: a suit's stored ingot total, decimals kept, whatever the level; for an
 // item row, what `itemIngotsRequired` computes.
-double exceptionalIngots(const CString& name, const CString& ingots,
-                         const std::function<double()>& itemIngotsRequired);
+double exceptionalIngots(const CString& name, const CString& ingots, const std::function<double()>& itemIngotsRequired);
 
 // The net ingots for one exceptional piece of an item row, from its texts as shown at a level. An Ingots
 // text that reads as no ingots (0, empty, not a number) is reported through `invalidIngots` and gives 0.
