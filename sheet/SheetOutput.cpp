@@ -50,7 +50,6 @@ void writeSheetText(std::ostream& out, const PriceSheet& sheet, SheetSort sort) 
     if (group > 0) out << '\n';
     out << "Skill " << sheet.levels[group]->level << ", Rate " << sheet.rate << '\n';
     table.write(out, headings);
-    table.writeRule(out);
     for (const SheetRow* row : sortedRows(sheet, sort, group)) table.write(out, textCells(*row, row->figures[group]));
   }
 }

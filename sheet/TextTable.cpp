@@ -56,9 +56,3 @@ void TextTable::write(std::ostream& out, const std::vector<CString>& cells) cons
   }
   out << trimmedRight(line) << '\n';
 }
-
-void TextTable::writeRule(std::ostream& out) const {
-  std::vector<CString> rules;
-  for (const int width : m_widths) rules.emplace_back(static_cast<std::size_t>(width), '-');
-  write(out, rules);
-}

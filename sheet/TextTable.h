@@ -22,8 +22,6 @@ public:
   void fit(const std::vector<CString>& cells);
   // Writes `cells` padded to the columns' widths, two blanks apart, without blanks at the line's end.
   void write(std::ostream& out, const std::vector<CString>& cells) const;
-  // A rule of dashes under each column's width.
-  void writeRule(std::ostream& out) const;
 
 private:
   std::vector<Alignment> m_alignments;
