@@ -1,10 +1,10 @@
 // Parsing of the price sheet's options, each in the form "--name value" or "--name=value".
 #include "sheet/SheetOptions.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace {
 constexpr int kMaxRate = 9999;
