@@ -36,12 +36,11 @@ done <<<"$listing"
 required=(
   usr/share/applications/$app_id.desktop
   usr/share/metainfo/$app_id.metainfo.xml
-  usr/share/man/man1/quenchmark.1.gz
   usr/share/doc/quenchmark/copyright
   usr/share/doc/quenchmark/changelog.gz
 )
 for size in 16 32 48 256; do required+=("usr/share/icons/hicolor/${size}x$size/apps/$app_id.png"); done
-for program in "${programs[@]}"; do required+=("usr/bin/$program"); done
+for program in "${programs[@]}"; do required+=("usr/bin/$program" "usr/share/man/man1/$program.1.gz"); done
 for path in "${required[@]}"; do
   grep -qxF -- "./$path" <<<"$(awk '{print $6}' <<<"$listing")" || fail "the package lacks /$path"
 done
@@ -53,7 +52,8 @@ for program in "${programs[@]}"; do
 done
 
 # gzip -9n: no file name and no time stamp in the header, so that rebuilding gives the same bytes.
-for document in usr/share/man/man1/quenchmark.1.gz usr/share/doc/quenchmark/changelog.gz; do
+manuals=("${programs[@]/#/usr/share/man/man1/}")
+for document in "${manuals[@]/%/.1.gz}" usr/share/doc/quenchmark/changelog.gz; do
   gzip -t "$package_root/$document" || fail "$document is no valid gzip file"
   header=$(od -An -tx1 -N8 "$package_root/$document" | tr -d ' \n')
   [ "${header:6:10}" = 0000000000 ] || fail "$document has a name or time stamp in its gzip header ($header)"
