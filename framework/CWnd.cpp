@@ -1,6 +1,8 @@
 // Window operations on the Qt widget that stands for a window or control.
 #include "framework/CWnd.h"
 
+#include "framework/AccessibleValueBox.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -42,9 +44,11 @@ CString windowText(const QWidget* widget) {
 void setWindowText(QWidget* widget, const CString& text) {
   if (!widget) return;
   const QString qtext = text.toQString();
-  if (auto* label = qobject_cast<QLabel*>(widget))
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    const QString before = label->text();
     label->setText(qtext);
-  else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+    announceValueBoxText(label, before);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(widget))
     edit->setText(qtext);
   else if (auto* button = qobject_cast<QAbstractButton*>(widget))
     button->setText(qtext);

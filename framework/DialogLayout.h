@@ -12,14 +12,16 @@
 class QFont;
 class QWidget;
 
-// Pixels per four horizontal and per eight vertical dialog units: the font's average character
-// width and its height.
+// Pixels per four horizontal and per eight vertical dialog units: the font's average character width (or
+// more, where a text of the template needs it) and its line height.
 struct DialogBaseUnits {
-  int cx;
+  qreal cx;
   int cy;
 };
 
-DialogBaseUnits dialogBaseUnits(const QFont& font);
+// The dialog font's point size: the template's, or the application's where that is larger.
+qreal dialogPointSize(const DialogTemplate& dialogTemplate);
+DialogBaseUnits dialogBaseUnits(const QFont& font, const DialogTemplate& dialogTemplate);
 QRect dialogUnitsToPixels(const DialogBaseUnits& units, int x, int y, int cx, int cy);
 
 // What a built control reports back to its dialog.

@@ -32,6 +32,12 @@ struct DialogControl {
   bool shown;
   int x, y, cx, cy;
   unsigned styles;
+  // What a screen reader calls the control where neither its own text nor a caption says it; for an
+  // up-down, the names of its up and then its down arrow, one a line.
+  const char* accessibleName = nullptr;
+  // For a caption: the id of the control it names. That control is then read out under the caption, and a
+  // static so named reads out its own text as its value.
+  int captionFor = 0;
 };
 
 struct DialogTemplate {

@@ -46,6 +46,11 @@ UpDownControl::UpDownControl(QWidget* parent)
 
 void UpDownControl::attachBuddy(QLineEdit* buddy) { buddy->installEventFilter(this); }
 
+void UpDownControl::setArrowNames(const QString& up, const QString& down) {
+  m_up->setAccessibleName(up);
+  m_down->setAccessibleName(down);
+}
+
 void UpDownControl::press(int direction) {
   m_heldDirection = direction;
   m_held.start();

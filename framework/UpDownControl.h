@@ -19,6 +19,8 @@ public:
   void setDeltaHandler(DeltaHandler handler) { m_onDelta = std::move(handler); }
   // The buddy's Up and Down keys and its mouse wheel then step the control too.
   void attachBuddy(QLineEdit* buddy);
+  // What assistive tools call the two arrows.
+  void setArrowNames(const QString& up, const QString& down);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

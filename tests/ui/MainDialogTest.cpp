@@ -23,7 +23,8 @@ protected:
   QWidget* window() const { return dlg.GetSafeHwnd(); }
   QLineEdit* rateEdit() const { return dlg.control<QLineEdit>(IDC_RATE); }
   QRect templateRect(const DialogControl& control) const {
-    return dialogUnitsToPixels(dialogBaseUnits(window()->font()), control.x, control.y, control.cx, control.cy);
+    return dialogUnitsToPixels(dialogBaseUnits(window()->font(), findDialogTemplate(IDD_PRICE_DIALOG)), control.x,
+                               control.y, control.cx, control.cy);
   }
   QWidget* widgetOf(const DialogControl& control) const {
     if (control.id != -1) return dlg.controlWidget(control.id);
