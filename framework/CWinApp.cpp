@@ -36,7 +36,9 @@ CWinApp* AfxGetApp() { return theApplication; }
 int CWinApp::GetProfileInt(const char* section, const char* entry, int nDefault) {
   const QSettings profile(profilePath(), QSettings::IniFormat);
   const QVariant stored = profile.value(profileKey(section, entry));
-  // A value with a comma reads back as a list, which has no single text and so gives the default.
+  // What this run wrote stays cached as the integer it was; a file read gives text. A value with a comma
+  // reads back as a list, which has no single text and so gives the default.
+  if (stored.typeId() == QMetaType::Int) return stored.toInt();
   if (stored.typeId() != QMetaType::QString) return nDefault;
   bool ok = false;
   const int value = stored.toString().trimmed().toInt(&ok, 10);
