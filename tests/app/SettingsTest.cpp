@@ -3,6 +3,7 @@
 #include "framework/CWinApp.h"
 #include "framework/MessageBox.h"
 #include "tests/framework/ScopedEnvironment.h"
+#include "tests/support/CollectedMessages.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/PriceDlgProbe.h"
 
@@ -68,17 +69,8 @@ CPoint topLeft(const CWnd& window) {
 
 class SettingsTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    QFile::remove(storePath());
-    m_previousHandler = AfxSetMessageBoxHandler([this](const CString& text) {
-      m_boxes.push_back(text);
-      return IDOK;
-    });
-  }
-  void TearDown() override {
-    AfxSetMessageBoxHandler(m_previousHandler);
-    QFile::remove(storePath());
-  }
+  void SetUp() override { QFile::remove(storePath()); }
+  void TearDown() override { QFile::remove(storePath()); }
 
   // Starts a dialog, moves it to `to` once its loop runs, and leaves through the close box.
   static int moveAndClose(PriceDlgProbe& dlg, QPoint to) {
@@ -88,10 +80,8 @@ protected:
     });
   }
 
-  std::vector<CString> m_boxes;
-
-private:
-  MessageBoxHandler m_previousHandler;
+  CollectedMessages m_collected;
+  std::vector<CString>& m_boxes = m_collected.texts;
 };
 
 struct RestoreCase {

@@ -5,6 +5,7 @@
 #include "framework/MessageBox.h"
 #include "framework/Resources.h"
 #include "res/resource.h"
+#include "tests/support/CollectedMessages.h"
 #include "tests/support/TableModule.h"
 
 #include <gtest/gtest.h>
@@ -24,14 +25,6 @@ public:
 
 class LoaderTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    m_previousHandler = AfxSetMessageBoxHandler([this](const CString& text) {
-      m_messages.push_back(text);
-      return IDOK;
-    });
-  }
-  void TearDown() override { AfxSetMessageBoxHandler(m_previousHandler); }
-
   ItemCatalogue load(const std::optional<std::string>& table) {
     ItemCatalogue catalogue;
     loadInto(catalogue, table);
@@ -43,10 +36,8 @@ protected:
     loadItemTable(catalogue);
   }
 
-  std::vector<std::string> m_messages;
-
-private:
-  MessageBoxHandler m_previousHandler;
+  CollectedMessages m_collected;
+  std::vector<CString>& m_messages = m_collected.texts;
 };
 
 // The rows' count, after checking that every array has it.
@@ -240,7 +231,7 @@ TEST_F(LoaderTest, TableBytesThatAreNotThereAreReportedAsAnOpenFailure) {
   ItemCatalogue c;
   loadItemTable(c);
   EXPECT_EQ(rowCount(c), 0);
-  EXPECT_EQ(m_messages, (std::vector<std::string>{"Data File could not be opened.  (error = 1)"}));
+  EXPECT_EQ(m_messages, (std::vector<CString>{"Data File could not be opened.  (error = 1)"}));
 }
 
 // Serves its bytes a few at a time, then fails as a broken store would.
@@ -271,7 +262,7 @@ TEST_F(LoaderTest, AReadFailureMidTableKeepsTheRowsReadSoFar) {
   readItemTable(file, c);
   EXPECT_EQ(rowCount(c), 3);
   EXPECT_EQ(names(c), (std::vector<std::string>{"earlier", "a", "b"}));
-  EXPECT_EQ(m_messages, (std::vector<std::string>{"Data File could not be opened.  (error = 3)"}));
+  EXPECT_EQ(m_messages, (std::vector<CString>{"Data File could not be opened.  (error = 3)"}));
 }
 
 TEST_F(LoaderTest, AFailureRightAfterALineEndLosesNoRow) {
@@ -291,7 +282,7 @@ TEST_F(LoaderTest, AFileThatMisreportsItsReadsIsReportedAsAReadFailure) {
   ItemCatalogue c;
   readItemTable(file, c);
   EXPECT_EQ(rowCount(c), 0);
-  EXPECT_EQ(m_messages, (std::vector<std::string>{"Data File could not be read.  (error = 1)"}));
+  EXPECT_EQ(m_messages, (std::vector<CString>{"Data File could not be read.  (error = 1)"}));
 }
 
 TEST_F(LoaderTest, ReadingAFileStartsAtItsCurrentPosition) {

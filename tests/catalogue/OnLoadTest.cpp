@@ -1,5 +1,5 @@
 // The window's item list after loading: one entry per catalogue row, in step with the arrays.
-#include "framework/MessageBox.h"
+#include "tests/support/CollectedMessages.h"
 #include "tests/support/PriceDlgProbe.h"
 #include "tests/support/TableModule.h"
 
@@ -19,14 +19,6 @@ std::string row(const std::string& name) {
 
 class OnLoadTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    m_previousHandler = AfxSetMessageBoxHandler([this](const CString& text) {
-      m_messages.push_back(text);
-      return IDOK;
-    });
-  }
-  void TearDown() override { AfxSetMessageBoxHandler(m_previousHandler); }
-
   // The list's entries, after checking that they are the catalogue's names position for position.
   static std::vector<std::string> listedNames(const PriceDlgProbe& dlg) {
     const QComboBox* list = dlg.control<QComboBox>(IDC_ITEM);
@@ -43,10 +35,8 @@ protected:
     return names;
   }
 
-  std::vector<CString> m_messages;
-
-private:
-  MessageBoxHandler m_previousHandler;
+  CollectedMessages m_collected;
+  std::vector<CString>& m_messages = m_collected.texts;
 };
 
 TEST_F(OnLoadTest, TheCarriedTableListsItsFiftyEightNamesInTableOrder) {

@@ -1,7 +1,7 @@
 // A main window open on an item table, with its message boxes collected instead of shown.
 #pragma once
 
-#include "framework/MessageBox.h"
+#include "tests/support/CollectedMessages.h"
 #include "tests/support/PriceDlgProbe.h"
 #include "tests/support/TableModule.h"
 
@@ -22,13 +22,6 @@ protected:
     m_handle.emplace(m_table ? static_cast<HINSTANCE>(&*m_table) : AfxGetResourceHandle());
     ASSERT_TRUE(dlg.Create());
   }
-  void SetUp() override {
-    m_previousHandler = AfxSetMessageBoxHandler([this](const CString& text) {
-      messages.push_back(text);
-      return IDOK;
-    });
-  }
-  void TearDown() override { AfxSetMessageBoxHandler(m_previousHandler); }
 
   QComboBox* itemList() const { return dlg.control<QComboBox>(IDC_ITEM); }
   QLineEdit* rateEdit() const { return dlg.control<QLineEdit>(IDC_RATE); }
@@ -41,13 +34,16 @@ protected:
     itemList()->setCurrentIndex(index);
   }
 
+private:
+  CollectedMessages m_collected;
+
+protected:
+  std::vector<CString>& messages = m_collected.texts;
   PriceDlgProbe dlg;
-  std::vector<CString> messages;
 
 private:
   std::optional<TableModule> m_table;
   std::optional<ScopedResourceHandle> m_handle;
-  MessageBoxHandler m_previousHandler;
 };
 
 // One data row: name, ingots, then the level-100 group (columns 7 to 11) and "0" everywhere else.
