@@ -30,32 +30,14 @@ void CPriceDlg::OnSelchangeItem() {
   OnChangeRate();
 }
 
-void CPriceDlg::OnSkill100() {
-  m_nLevel = ID_SKILL_100;
+void CPriceDlg::showLevel(int commandId) {
+  m_nLevel = commandId;
   OnSelchangeItem();
 }
 
-void CPriceDlg::OnSkill90() {
-  m_nLevel = ID_SKILL_90;
-  OnSelchangeItem();
-}
-
-void CPriceDlg::OnSkill80() {
-  m_nLevel = ID_SKILL_80;
-  OnSelchangeItem();
-}
-
-void CPriceDlg::OnSkill70() {
-  m_nLevel = ID_SKILL_70;
-  OnSelchangeItem();
-}
-
-void CPriceDlg::OnSkill60() {
-  m_nLevel = ID_SKILL_60;
-  OnSelchangeItem();
-}
-
-void CPriceDlg::OnSkill50() {
-  m_nLevel = ID_SKILL_50;
-  OnSelchangeItem();
-}
+void CPriceDlg::OnSkill100() { showLevel(ID_SKILL_100); }
+void CPriceDlg::OnSkill90() { showLevel(ID_SKILL_90); }
+void CPriceDlg::OnSkill80() { showLevel(ID_SKILL_80); }
+void CPriceDlg::OnSkill70() { showLevel(ID_SKILL_70); }
+void CPriceDlg::OnSkill60() { showLevel(ID_SKILL_60); }
+void CPriceDlg::OnSkill50() { showLevel(ID_SKILL_50); }

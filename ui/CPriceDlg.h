@@ -80,6 +80,8 @@ protected:
 private:
   CString rateField(int row, int field) const;
   bool isCatalogueRow(int row) const;
+  // A level command: the same item shown again at the command's level.
+  void showLevel(int commandId);
 
   static const MessageMapEntry<CPriceDlg> messageMap[];
 };
