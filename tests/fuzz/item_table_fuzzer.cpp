@@ -1,8 +1,7 @@
 // Fuzz target: arbitrary bytes as the item table of a main window that starts on them. The loader must keep
 // its arrays in step, list exactly their names, never report a failure for bytes that are all there, and
 // give each line the fields a plain split at its TABs gives; the first row's display must not crash.
-#include "framework/MessageBox.h"
-#include "tests/support/HeadlessApp.h"
+#include "tests/fuzz/HeadlessFuzzing.h"
 #include "tests/support/PriceDlgProbe.h"
 #include "tests/support/TableModule.h"
 
@@ -52,15 +51,8 @@ std::vector<Fields> plainSplit(std::string_view bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  // Never destroyed: Qt's own statics are gone by the time a static application object would go.
-  static const HeadlessApp& app = *new HeadlessApp(*argc, *argv);
-  if (!app.isValid()) std::abort();
   // A first row whose ingots read as 0 is a fair case; no other message may come.
-  AfxSetMessageBoxHandler([](const CString& text) -> int {
-    if (text == "Invalid value entered for Ingots") return IDOK;
-    std::fprintf(stderr, "item_table_fuzzer: unexpected message \"%s\"\n", text.c_str());
-    std::abort();
-  });
+  startHeadlessFuzzing(argc, argv, "item_table_fuzzer", {"Invalid value entered for Ingots"});
   return 0;
 }
 

@@ -1,8 +1,7 @@
 // Fuzz target: arbitrary bytes as text put into the Rate edit of a main window. Whatever the edit holds, the
 // Rate read from it is its leading decimal number (saturated, then held within 0..9999) and, once the
 // recalculation has run, the edit shows exactly that number; a press of either arrow keeps it so.
-#include "framework/MessageBox.h"
-#include "tests/support/HeadlessApp.h"
+#include "tests/fuzz/HeadlessFuzzing.h"
 #include "tests/support/PriceDlgProbe.h"
 #include "ui/DDX_TextClamped.h"
 
@@ -50,13 +49,7 @@ void expectShown(const char* when, int rate) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  // Never torn down: exit would destroy it after Qt's own caches that it still uses when it goes.
-  static const HeadlessApp* app = new HeadlessApp(*argc, *argv);
-  if (!app->isValid()) std::abort();
-  AfxSetMessageBoxHandler([](const CString& text) -> int {
-    std::fprintf(stderr, "rate_edit_fuzzer: unexpected message \"%s\"\n", text.c_str());
-    std::abort();
-  });
+  startHeadlessFuzzing(argc, argv, "rate_edit_fuzzer");
   return 0;
 }
 

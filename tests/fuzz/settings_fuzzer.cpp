@@ -3,8 +3,7 @@
 // its keep-on-top state and the window's flag agreeing and the start-up figures those of level 100; closing
 // it stores four integers that read back as the window had them.
 #include "framework/CWinApp.h"
-#include "framework/MessageBox.h"
-#include "tests/support/HeadlessApp.h"
+#include "tests/fuzz/HeadlessFuzzing.h"
 #include "tests/support/PriceDlgProbe.h"
 
 #include <QDateTime>
@@ -74,13 +73,7 @@ const Figures& defaultFigures() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  // Never torn down: exit would destroy it after Qt's own caches that it still uses when it goes.
-  static const HeadlessApp* app = new HeadlessApp(*argc, *argv);
-  if (!app->isValid()) std::abort();
-  AfxSetMessageBoxHandler([](const CString& text) -> int {
-    std::fprintf(stderr, "settings_fuzzer: unexpected message \"%s\"\n", text.c_str());
-    std::abort();
-  });
+  startHeadlessFuzzing(argc, argv, "settings_fuzzer");
   return 0;
 }
 
