@@ -5,7 +5,7 @@
 #include "ui/CPriceDlg.h"
 
 bool CPriceApp::InitInstance() {
-  if (const auto running = FindWindowA(nullptr, "Quenchmark")) {
+  if (const ForeignWindow running = FindWindowA(nullptr, "Quenchmark")) {
     SetForegroundWindow(running.get());
     return false;
   }
@@ -15,4 +15,11 @@ bool CPriceApp::InitInstance() {
   m_pMainWnd = &dlg;
   dlg.DoModal();
   return false;
+}
+
+bool CPriceApp::OnWndMsg(Message& msg) {
+  static const MessageMapEntry<CWinApp> messageMap[] = {
+      {WM_COMMAND, CN_COMMAND, ID_HELP, &CWinApp::OnHelp},
+  };
+  return dispatchMessage<CWinApp>(this, messageMap, msg);
 }

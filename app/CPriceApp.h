@@ -1,4 +1,4 @@
-// The application object: one copy per user, then the main window until it ends.
+// The application object: one copy per user, then the main window until it ends; help from its command map.
 #pragma once
 
 #include "framework/CWinApp.h"
@@ -6,4 +6,5 @@
 class CPriceApp : public CWinApp {
 public:
   bool InitInstance() override;
+  bool OnWndMsg(Message& msg) override;
 };

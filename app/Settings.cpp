@@ -2,6 +2,9 @@
 #include "framework/CWinApp.h"
 #include "ui/CPriceDlg.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace {
 constexpr char kSection[] = "Settings";
 
@@ -27,6 +30,18 @@ int readSetting(SettingIndex index) {
 void writeSetting(SettingIndex index, int value) {
   // A store that cannot be written keeps what it held; there is nobody to tell at this point.
   AfxGetApp()->WriteProfileInt(kSection, kSettings[index].entry, value);
+}
+
+// Whether a window of the given size with its top-left corner at (x, y) would show at least in part on a
+// screen; in 64 bits, since a stored position may lie anywhere in the int range.
+bool isOnSomeScreen(qint64 x, qint64 y, int cx, int cy) {
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect area = screen->geometry();
+    if (x < area.x() + qint64(area.width()) && x + std::max(cx, 1) > area.x() && y < area.y() + qint64(area.height()) &&
+        y + std::max(cy, 1) > area.y())
+      return true;
+  }
+  return false;
 }
 }  // namespace
 

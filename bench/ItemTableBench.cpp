@@ -1,9 +1,7 @@
 // Loading the item table: the carried one, and one whose every row has a TAB too few, which without the
 // loader's TAB count would cost a backtracking search of the row pattern for each of its fields.
 #include "catalogue/ItemTableLoader.h"
-#include "framework/Resources.h"
-#include "res/resource.h"
-#include "tests/support/TableModule.h"
+#include "tests/support/Support.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,7 +33,6 @@ void BM_LoadCarriedTable(benchmark::State& state) { loadRepeatedly(state); }
 
 void BM_LoadMalformedTable(benchmark::State& state) {
   const TableModule module(malformedTable());
-  const ScopedResourceHandle handle(&module);
   loadRepeatedly(state);
 }
 }  // namespace

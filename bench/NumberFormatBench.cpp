@@ -1,5 +1,5 @@
 // Cost of writing one price with FormatAmount once the system locale's record is cached.
-#include "framework/SystemLocale.h"
+#include "framework/Locale.h"
 #include "pricing/FormatAmount.h"
 
 #include <QTemporaryDir>

@@ -4,8 +4,7 @@
 #include "catalogue/CRegex.h"
 #include "catalogue/CResourceFile.h"
 #include "framework/CArchive.h"
-#include "framework/MessageBox.h"
-#include "framework/Resources.h"
+#include "framework/CWinApp.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -38,7 +37,7 @@ void appendRow(ItemCatalogue& catalogue, const CRegex& regex, const CString& lin
   }
 }
 
-void readRows(CFile& file, ItemCatalogue& catalogue) {
+void readRows(CSharedFile& file, ItemCatalogue& catalogue) {
   CArchive archive(&file, CArchive::load, 4096);
   const CRegex regex(rowPattern().c_str());
   CString line;
@@ -69,13 +68,9 @@ void reportingFailures(Steps steps) {
 
 void loadItemTable(ItemCatalogue& catalogue) {
   reportingFailures([&] {
-    const ResourceBytes table = FindResourceBytes(AfxGetResourceHandle(), IDR_ITEM_TABLE, RT_HTML);
+    const ResourceBytes table = AfxGetResourceHandle()->FindResource(IDR_ITEM_TABLE, RT_HTML);
     CResourceFile file;
     file.Attach(table.data, table.size, table.size);
     readRows(file, catalogue);
   });
-}
-
-void readItemTable(CFile& file, ItemCatalogue& catalogue) {
-  reportingFailures([&] { readRows(file, catalogue); });
 }

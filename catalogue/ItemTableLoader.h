@@ -2,13 +2,8 @@
 #pragma once
 
 #include "catalogue/ItemCatalogue.h"
-#include "framework/CFile.h"
 
 // Appends every data row of the table the program carries (resource IDR_ITEM_TABLE of type RT_HTML in
 // the module of AfxGetResourceHandle) to catalogue. A failure shows its message, and the rows read
 // before it stay; all 32 arrays always keep equal lengths. An absent or empty table adds nothing.
 void loadItemTable(ItemCatalogue& catalogue);
-
-// Appends every data row of file, from its current position, to catalogue, with the same failure
-// handling as loadItemTable.
-void readItemTable(CFile& file, ItemCatalogue& catalogue);

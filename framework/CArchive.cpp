@@ -1,39 +1,29 @@
-// Line reading through a fixed buffer, so that a line longer than the buffer still comes whole.
+// Lines found with memchr in the block itself: nothing is copied but the line handed out.
 #include "framework/CArchive.h"
 
-#include <algorithm>
 #include <cstring>
 
-CArchive::CArchive(CFile* pFile, Mode /*only loading exists*/, int bufferSize)
-    : m_pFile(pFile), m_buffer(static_cast<std::size_t>(std::max(bufferSize, 1))) {}
-
-bool CArchive::fillBuffer() {
-  const UINT wanted = static_cast<UINT>(m_buffer.size());
-  const UINT got = m_pFile->Read(m_buffer.data(), wanted);
-  if (got > wanted) throw CArchiveException(CArchiveException::badReadCount);
-  m_nNext = 0;
-  m_nEnd = got;
-  return got != 0;
+void CSharedFile::Attach(const char* buffer, DWORD bufferSize, DWORD fileSize) {
+  m_bOpen = false;
+  // Checked rather than trusted: a wrong size would make reading run past the block.
+  if ((!buffer && bufferSize != 0) || fileSize > bufferSize) throw CFileException{CFileException::badBuffer};
+  m_lpBuffer = buffer;
+  m_nFileSize = fileSize;
+  m_nPosition = 0;
+  m_bOpen = true;
 }
 
 bool CArchive::ReadString(CString& rString) {
+  if (!m_pFile->m_bOpen) throw CArchiveException{CArchiveException::notOpen};
   rString.clear();
-  bool readAny = false;
-  for (;;) {
-    if (m_nNext == m_nEnd && !fillBuffer()) return readAny;
-    readAny = true;
-    const char* begin = m_buffer.data() + m_nNext;
-    const std::size_t available = m_nEnd - m_nNext;
-    const auto* lineFeed = static_cast<const char*>(std::memchr(begin, '\n', available));
-    if (lineFeed == nullptr) {
-      rString.append(begin, available);
-      m_nNext = m_nEnd;
-      continue;
-    }
-    rString.append(begin, static_cast<std::size_t>(lineFeed - begin));
-    m_nNext += static_cast<std::size_t>(lineFeed - begin) + 1;
-    // The CR of a CR LF may have come with the previous buffer, so it is dropped from the line, not the buffer.
-    if (!rString.empty() && rString.back() == '\r') rString.pop_back();
-    return true;
-  }
+  const char* begin = m_pFile->m_lpBuffer + m_pFile->m_nPosition;
+  const std::size_t left = m_pFile->m_nFileSize - m_pFile->m_nPosition;
+  if (left == 0) return false;
+  const auto* lineFeed = static_cast<const char*>(std::memchr(begin, '\n', left));
+  std::size_t length = lineFeed ? static_cast<std::size_t>(lineFeed - begin) : left;
+  m_pFile->m_nPosition += static_cast<DWORD>(lineFeed ? length + 1 : length);
+  // Only a CR before the LF belongs to the line end; one at the very end of the block is text.
+  if (lineFeed && length > 0 && begin[length - 1] == '\r') --length;
+  rString.assign(begin, length);
+  return true;
 }

@@ -1,44 +1,41 @@
-// Buffered line reading from a file, and the exception raised when the reading itself goes wrong.
+// Reading the item table: a read-only block of bytes served as a file, its lines, and the two ways it fails.
 #pragma once
 
-#include "framework/CFile.h"
 #include "framework/CString.h"
+#include "framework/Types.h"
 
-#include <vector>
-
-class CArchiveException {
-public:
-  // Our own cause codes; the number is what the user sees in a failure message, so they never change.
-  enum Cause : int {
-    none = 0,
-    badReadCount = 1,  // the file said it delivered more bytes than were asked for, so none can be trusted
-  };
-
-  explicit CArchiveException(int cause) : m_cause(cause) {}
-
+// The cause codes are our own; the number is what the user sees in a failure message, so they never change.
+struct CFileException {
+  enum Cause : int { badBuffer = 1 };  // a block with a size but no bytes, or smaller than its file
   int m_cause;
+};
+struct CArchiveException {
+  enum Cause : int { notOpen = 1 };  // a line asked of a file that was never given its block
+  int m_cause;
+};
+
+class CSharedFile {
+public:
+  // Serves the first fileSize bytes of the block at buffer, which must outlive the file, from position 0; the
+  // block is never written or freed. A block that cannot hold what it is said to hold: CFileException.
+  void Attach(const char* buffer, DWORD bufferSize, DWORD fileSize);
+
+private:
+  friend class CArchive;
+  const char* m_lpBuffer = nullptr;
+  DWORD m_nFileSize = 0, m_nPosition = 0;
+  bool m_bOpen = false;
 };
 
 class CArchive {
 public:
   enum Mode { load };
-
-  // Reads pFile, which must outlive the archive, through a buffer of bufferSize bytes (at least 1).
-  CArchive(CFile* pFile, Mode mode, int bufferSize = 4096);
-  CArchive(const CArchive&) = delete;
-  CArchive& operator=(const CArchive&) = delete;
-
-  // Stores the next line without its end (LF, or CR LF) and returns true; a line may be of any length and
-  // may hold any byte but LF, and a last line without an end counts. Returns false, with rString empty,
-  // only when no byte is left. Exceptions of the file pass through; CArchiveException when it misbehaves.
+  // The block is read where it lies, so the original's buffer size has nothing left to do.
+  CArchive(CSharedFile* pFile, Mode /*mode*/, int /*bufferSize*/ = 4096) : m_pFile(pFile) {}
+  // Stores the next line without its end (LF, or CR LF) and returns true; a line may be of any length and hold
+  // any byte but LF, and a last line without an end counts. False, with rString empty, when nothing is left.
   bool ReadString(CString& rString);
 
 private:
-  // Refills the buffer; false at the end of the file.
-  bool fillBuffer();
-
-  CFile* m_pFile;
-  std::vector<char> m_buffer;
-  std::size_t m_nNext = 0;
-  std::size_t m_nEnd = 0;
+  CSharedFile* m_pFile;
 };

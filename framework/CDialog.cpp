@@ -1,94 +1,88 @@
-// Dialog creation from templates, modal and modeless running, data exchange and message delivery.
+// The dialog's Qt window, which turns closing, keys, context requests, painting and minimising into messages, and the
+// dialog base that builds it from its template, exchanges data and delivers the messages.
 #include "framework/CDialog.h"
 
 #include "framework/CWinApp.h"
-#include "framework/DialogLayout.h"
-#include "framework/DialogWindow.h"
-#include "framework/SingleInstance.h"
 
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 
-namespace {
-Qt::WindowFlags windowFlagsOf(const DialogTemplate& dialogTemplate) {
-  Qt::WindowFlags flags = (dialogTemplate.styles & WS_EX_APPWINDOW) ? Qt::Window : Qt::Dialog;
-  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-  if (dialogTemplate.styles & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
-  return flags;
-}
-}  // namespace
+class DialogWindow final : public QDialog {
+public:
+  DialogWindow(CDialog& owner, QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags), m_owner(owner) {}
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
-
-CDialog::~CDialog() { destroyWindow(); }
-
-bool CDialog::createWindow() {
-  if (m_pWindow) return false;
-  const DialogTemplate& dialogTemplate = findDialogTemplate(static_cast<int>(m_nIDTemplate));
-  // Without a parent of its own a dialog belongs to the application's main window.
-  CWnd* owner = m_pParentWnd;
-  if (!owner && AfxGetApp() && AfxGetApp()->m_pMainWnd != this) owner = AfxGetApp()->m_pMainWnd;
-  m_pWindow = new DialogWindow(*this, owner ? owner->GetSafeHwnd() : nullptr, windowFlagsOf(dialogTemplate));
-  m_hWnd = m_pWindow;
-
-  ControlSignals signals{
-      .clicked = [this](int id) { notify(WM_COMMAND, BN_CLICKED, id); },
-      .selectionChanged = [this](int id) { notify(WM_COMMAND, CBN_SELCHANGE, id); },
-      .textChanged = [this](int id) { notify(WM_COMMAND, EN_CHANGE, id); },
-      .deltaPos =
-          [this](int id, int delta) {
-            NMUPDOWN record{.hdr = {controlWidget(id), id, UDN_DELTAPOS}, .iDelta = delta};
-            LRESULT result = 0;
-            notify(WM_NOTIFY, UDN_DELTAPOS, id, &record.hdr, &result);
-          },
-  };
-  m_controls = buildDialog(m_pWindow, dialogTemplate, signals);
-  for (const DialogControl& control : dialogTemplate.controls)
-    if (control.styles & BS_DEFPUSHBUTTON) m_nDefaultId = control.id;
-  serveTitle(m_pWindow, m_pWindow->windowTitle());
-
-  if (OnInitDialog()) {
-    for (const auto& [id, widget] : m_controls) {
-      if (widget->focusPolicy() & Qt::TabFocus && widget->isVisibleTo(m_pWindow)) {
-        widget->setFocus();
-        break;
-      }
-    }
+private:
+  void closeEvent(QCloseEvent* event) override {
+    event->ignore();  // the dialog decides whether closing ends it
+    m_owner.deliver({.message = WM_CLOSE});
   }
-  return true;
-}
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (plain && enter && button && button->isVisible()) button->click();  // a focused button takes Enter itself
+    else if (plain && enter) command(defaultId());                       // even when that button is hidden
+    else if (plain && event->key() == Qt::Key_Escape) command(IDCANCEL);
+    else if (plain && event->key() == Qt::Key_F1) command(ID_HELP);
+    else if (event->modifiers() == Qt::ShiftModifier && event->key() == Qt::Key_F10) contextRequest({-1, -1});
+    else QDialog::keyPressEvent(event);
+  }
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    const QPoint at = event->globalPos();
+    contextRequest(event->reason() == QContextMenuEvent::Mouse ? CPoint{at.x(), at.y()} : CPoint{-1, -1});
+  }
+  void paintEvent(QPaintEvent* event) override {
+    m_owner.deliver({.message = WM_PAINT});
+    QDialog::paintEvent(event);
+  }
+  void changeEvent(QEvent* event) override {
+    // A minimised window shows the icon the dialog answers with; the desktop draws it.
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+      const HICON icon = m_owner.deliver({.message = WM_QUERYDRAGICON}).icon;
+      if (!icon.isNull()) setWindowIcon(icon);
+    }
+    QDialog::changeEvent(event);
+  }
+  void command(int id) { m_owner.deliver({.message = WM_COMMAND, .code = CN_COMMAND, .id = id}); }
+  void contextRequest(CPoint point) { m_owner.deliver({.message = WM_CONTEXTMENU, .pWnd = &m_owner, .point = point}); }
+  int defaultId() const {
+    const auto& controls = m_owner.m_template.controls;
+    const auto found = std::ranges::find_if(controls, [](const DialogControl& c) { return c.styles & BS_DEFPUSHBUTTON; });
+    return found == controls.end() ? IDOK : found->id;
+  }
+  CDialog& m_owner;
+};
 
-void CDialog::destroyWindow() {
-  m_controls.clear();
-  delete m_pWindow;
-  m_pWindow = nullptr;
-  if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this) AfxGetApp()->m_pMainWnd = nullptr;
-}
+CDialog::~CDialog() { delete m_pWindow; }
 
 int CDialog::DoModal() {
-  if (!createWindow()) return -1;
+  if (m_pWindow) return -1;
+  CWnd* owner = m_pParentWnd;
+  if (!owner && AfxGetApp() && AfxGetApp()->m_pMainWnd != this) owner = AfxGetApp()->m_pMainWnd;
+  Qt::WindowFlags flags = (m_template.styles & WS_EX_APPWINDOW) ? Qt::Window : Qt::Dialog;
+  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (m_template.styles & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
+  m_pWindow = new DialogWindow(*this, owner ? owner->GetSafeHwnd() : nullptr, flags);
+  m_hWnd = m_pWindow;
+  m_controls = buildDialog(m_pWindow, m_template, [this](UINT code, int id, int delta) { notify(code, id, delta); });
+  if (OnInitDialog()) {
+    const auto first = std::ranges::find_if(m_controls, [this](const auto& control) {
+      return (control.second->focusPolicy() & Qt::TabFocus) && control.second->isVisibleTo(m_pWindow);
+    });
+    if (first != m_controls.end()) first->second->setFocus();
+  }
   const int result = m_pWindow->exec();
-  destroyWindow();
+  m_controls.clear();
+  delete std::exchange(m_pWindow, nullptr);
+  if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this) AfxGetApp()->m_pMainWnd = nullptr;
   return result;
-}
-
-bool CDialog::Create() {
-  if (!createWindow()) return false;
-  m_pWindow->show();
-  return true;
 }
 
 void CDialog::EndDialog(int nResult) {
   if (m_pWindow) m_pWindow->done(nResult);
-}
-
-void CDialog::PostMessage(const Message& msg) {
-  // Queued on the window, so a message still waiting when the window is destroyed is dropped with it.
-  if (!m_pWindow) return;
-  const auto handle = [this, msg] {
-    Message posted = msg;
-    deliver(posted);
-  };
-  QMetaObject::invokeMethod(m_pWindow, handle, Qt::QueuedConnection);
 }
 
 bool CDialog::UpdateData(bool bSaveAndValidate) {
@@ -99,23 +93,21 @@ bool CDialog::UpdateData(bool bSaveAndValidate) {
   return true;
 }
 
-void CDialog::SetIcon(const HICON& icon, bool /*bBigIcon*/) {
-  // Qt keeps one icon with all its sizes; the desktop picks the size it shows.
+void CDialog::SetIcon(const HICON& icon, bool /*bBigIcon: Qt keeps every size in one icon*/) {
   if (m_pWindow) m_pWindow->setWindowIcon(icon);
 }
 
 QWidget* CDialog::controlWidget(int nID) const {
-  for (const auto& [id, widget] : m_controls)
-    if (id == nID) return widget;
-  return nullptr;
+  const auto found = std::ranges::find(m_controls, nID, &std::pair<int, QWidget*>::first);
+  return found == m_controls.end() ? nullptr : found->second;
 }
 
-void CDialog::DoDataExchange(CDataExchange*) {}
-
-bool CDialog::OnInitDialog() {
-  UpdateData(false);
-  return true;
+void CDialog::PostCommand(int id) {
+  const auto command = [this, id] { deliver({.message = WM_COMMAND, .code = CN_COMMAND, .id = id}); };
+  if (m_pWindow) QMetaObject::invokeMethod(m_pWindow, command, Qt::QueuedConnection);
 }
+
+bool CDialog::OnInitDialog() { return UpdateData(false); }
 
 void CDialog::OnOK() {
   UpdateData(true);
@@ -134,36 +126,31 @@ bool CDialog::OnWndMsg(Message& msg) {
 
 void CDialog::Default() {
   // Closing a dialog means Cancel; other messages need nothing beyond what Qt does anyway.
-  if (m_pCurrentMsg && m_pCurrentMsg->message == WM_CLOSE) {
-    Message cancel{.message = WM_COMMAND, .code = CN_COMMAND, .id = IDCANCEL};
-    deliver(cancel);
-  }
+  if (m_pCurrentMsg && m_pCurrentMsg->message == WM_CLOSE) deliver({.message = WM_COMMAND, .code = CN_COMMAND, .id = IDCANCEL});
 }
 
-void CDialog::deliver(Message& msg) {
+Message CDialog::deliver(Message msg) {
   const Message* outer = std::exchange(m_pCurrentMsg, &msg);
-  if (!OnWndMsg(msg)) Default();
+  // A command that no window handles goes to the application's command map.
+  if (!OnWndMsg(msg) && !(msg.message == WM_COMMAND && AfxGetApp() && AfxGetApp()->OnWndMsg(msg))) Default();
   m_pCurrentMsg = outer;
+  return msg;
 }
 
-void CDialog::notify(UINT message, UINT code, int id, NMHDR* pNMHDR, LRESULT* pResult) {
+void CDialog::notify(UINT code, int id, int delta) {
   if (m_nLockNotify > 0) return;
-  Message msg{.message = message, .code = code, .id = id, .pNMHDR = pNMHDR, .pResult = pResult};
-  deliver(msg);
+  NMUPDOWN record{.hdr = {controlWidget(id), id, code}, .iDelta = delta};
+  LRESULT result = 0;
+  if (code == UDN_DELTAPOS) deliver({.message = WM_NOTIFY, .code = code, .id = id, .pNMHDR = &record.hdr, .pResult = &result});
+  else deliver({.message = WM_COMMAND, .code = code, .id = id});
 }
 
-QLineEdit* CDataExchange::PrepareEditCtrl(int nIDC) const {
-  return qobject_cast<QLineEdit*>(m_pDlgWnd->controlWidget(nIDC));
-}
-
+QLineEdit* CDataExchange::PrepareEditCtrl(int nIDC) const { return qobject_cast<QLineEdit*>(PrepareCtrl(nIDC)); }
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
   if (!rControl.m_hWnd) rControl.m_hWnd = pDX->PrepareCtrl(nIDC);
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
-  QWidget* control = pDX->PrepareCtrl(nIDC);
-  if (pDX->m_bSaveAndValidate)
-    value = windowText(control);
-  else
-    setWindowText(control, value);
+  if (pDX->m_bSaveAndValidate) value = windowText(pDX->PrepareCtrl(nIDC));
+  else setWindowText(pDX->PrepareCtrl(nIDC), value);
 }

@@ -1,25 +1,29 @@
-// Application start-up and the INI profile in the user's configuration directory.
+// Start-up on a platform that can place the window, help through the desktop, resources under ":/res/<type>/<name>" of
+// Qt's resource system, message boxes, and the INI profile in the user's configuration directory.
 #include "framework/CWinApp.h"
 
-#include "framework/Resources.h"
-
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QResource>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QUrl>
 #include <clocale>
 
 namespace {
 CWinApp* theApplication = nullptr;
+const CResourceModule executableModule;
+HINSTANCE currentModule = &executableModule;
+MessageBoxHandler messageBoxHandler;
 
 QString profilePath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
          QCoreApplication::applicationName() + QStringLiteral(".ini");
 }
 
-QString profileKey(const char* section, const char* entry) {
-  return QString::fromUtf8(section) + QLatin1Char('/') + QString::fromUtf8(entry);
-}
+QString profileKey(const char* section, const char* entry) { return QString::fromUtf8(section) + '/' + QString::fromUtf8(entry); }
 }  // namespace
 
 CWinApp::CWinApp(const char* appName) {
@@ -32,30 +36,28 @@ CWinApp::~CWinApp() {
 }
 
 CWinApp* AfxGetApp() { return theApplication; }
+void CWinApp::OnHelp() { QDesktopServices::openUrl(QUrl(QStringLiteral("man:") + QCoreApplication::applicationName())); }
 
 int CWinApp::GetProfileInt(const char* section, const char* entry, int nDefault) {
-  const QSettings profile(profilePath(), QSettings::IniFormat);
-  const QVariant stored = profile.value(profileKey(section, entry));
-  // What this run wrote stays cached as the integer it was; a file read gives text. A value with a comma
-  // reads back as a list, which has no single text and so gives the default.
+  const QVariant stored = QSettings(profilePath(), QSettings::IniFormat).value(profileKey(section, entry));
+  // What this run wrote stays cached as the integer it was; a file read gives text. A value with a comma reads back as
+  // a list, which has no single text and so gives the default.
   if (stored.typeId() == QMetaType::Int) return stored.toInt();
-  if (stored.typeId() != QMetaType::QString) return nDefault;
   bool ok = false;
-  const int value = stored.toString().trimmed().toInt(&ok, 10);
+  const int value = stored.typeId() == QMetaType::QString ? stored.toString().trimmed().toInt(&ok, 10) : 0;
   return ok ? value : nDefault;
 }
 
 bool CWinApp::WriteProfileInt(const char* section, const char* entry, int nValue) {
-  const QString path = profilePath();
-  // QSettings keeps a change that it failed to write and writes it at the next access to the same file,
-  // and reads see it meanwhile. So a change is made only where it can be written: the directory must
-  // exist or be made, and be writable; an existing store must be a readable file. QSettings then
-  // replaces the file by a new one renamed over it, so a crash never leaves a store cut short.
-  const QFileInfo file(path);
+  // QSettings keeps a change that it failed to write, writes it at the next access to the same file, and reads see it
+  // meanwhile. So a change is made only where it can be written: the directory must exist or be made and be writable,
+  // an existing store must be a readable file. QSettings then renames a new file over the old one, so a crash never
+  // leaves a store cut short.
+  const QFileInfo file(profilePath());
   if (!QDir().mkpath(file.absolutePath()) || !QFileInfo(file.absolutePath()).isWritable() ||
       (file.exists() && (!file.isFile() || !file.isReadable())))
     return false;
-  QSettings profile(path, QSettings::IniFormat);
+  QSettings profile(file.filePath(), QSettings::IniFormat);
   profile.setValue(profileKey(section, entry), nValue);
   profile.sync();
   return profile.status() == QSettings::NoError;
@@ -63,16 +65,48 @@ bool CWinApp::WriteProfileInt(const char* section, const char* entry, int nValue
 
 HICON CWinApp::LoadIcon(UINT id) const { return loadIconResource(id); }
 
+HICON loadIconResource(UINT id) {
+  HICON icon;
+  const QDir group(QStringLiteral(":/res/icon/%1").arg(id));
+  for (const QString& size : group.entryList(QDir::Files)) icon.addFile(group.filePath(size));
+  return icon;
+}
+
 std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv) {
+  // Wayland lets no client place its window or keep it above others, half of what the settings are for; where an X
+  // server runs beside it, the window goes there (to Wayland after all when that server is gone), unless the user chose
+  // a platform. The choice is taken back once Qt has read it, for the programs started from here.
+  const bool choose = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY");
+  if (choose) qputenv("QT_QPA_PLATFORM", "xcb;wayland");
   auto application = std::make_unique<QApplication>(argc, argv);
-  // Names the desktop entry, through which Wayland compositors and task bars match windows to it and its icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral(QUENCHMARK_APP_ID));
+  if (choose) qunsetenv("QT_QPA_PLATFORM");
   std::setlocale(LC_NUMERIC, "C");
   return application;
 }
 
-int AfxWinMain(int& argc, char** argv) {
+int AfxWinMain(int& argc, char** argv, const char* desktopFileId) {
   const auto application = AfxCreateApplication(argc, argv);
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(desktopFileId));
   if (CWinApp* app = AfxGetApp()) app->InitInstance();
   return 0;
+}
+
+ResourceBytes CResourceModule::FindResource(int name, int type) const {
+  const QResource resource(QStringLiteral(":/res/%1/%2").arg(type).arg(name));
+  if (!resource.isValid()) return {};
+  const bool inPlace = resource.compressionAlgorithm() == QResource::NoCompression;
+  return {inPlace ? reinterpret_cast<const char*>(resource.data()) : nullptr, static_cast<DWORD>(resource.size())};
+}
+
+HINSTANCE AfxGetResourceHandle() { return currentModule; }
+void AfxSetResourceHandle(HINSTANCE module) { currentModule = module ? module : &executableModule; }
+MessageBoxHandler AfxSetMessageBoxHandler(MessageBoxHandler handler) { return std::exchange(messageBoxHandler, std::move(handler)); }
+
+int AfxMessageBox(const char* text, UINT /*type: always OK*/, UINT /*helpId: no help*/) {
+  if (messageBoxHandler) return messageBoxHandler(CString(text));
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), QString::fromUtf8(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+  return IDOK;
 }

@@ -1,8 +1,8 @@
-// A window as the program addresses it: shown or hidden, titled, placed, and kept on top or not.
+// Windows and controls as the program addresses them (shown or hidden, titled, placed, kept on top), and the drop-down
+// item list.
 #pragma once
 
 #include "framework/CString.h"
-#include "framework/MessageMap.h"
 #include "framework/Types.h"
 
 #include <QPointer>
@@ -16,23 +16,17 @@ public:
   CWnd& operator=(const CWnd&) = delete;
 
   QWidget* GetSafeHwnd() const { return m_hWnd; }
-
-  bool ShowWindow(int nCmdShow);
+  void ShowWindow(int nCmdShow);
   void SetWindowText(const CString& text);
-  CString GetWindowText() const;
-  bool IsIconic() const;
-
   // Screen coordinates; a top-level window's rectangle includes its frame.
   CRect GetWindowRect() const;
   void ScreenToClient(CRect& rect) const;
-
-  // Moves (parent's client coordinates for a control, screen for a window), sizes and restacks as the
-  // SWP_ flags allow; wndTopMost and wndNoTopMost as pWndInsertAfter switch keep-on-top.
-  bool SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
-
-  // Hands msg to the window's message map once the running handler has returned; a window without a
-  // map of its own, or one that is gone by then, never sees it.
-  virtual void PostMessage(const Message& /*msg*/) {}
+  // Moves (parent's client coordinates for a control, screen for a window), sizes and restacks as the SWP_ flags allow;
+  // wndTopMost and wndNoTopMost as pWndInsertAfter switch keep-on-top.
+  void SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+  // Hands the command to the window's message map once the running handler has returned; a window that is gone by then
+  // never sees it. Only dialogs have a message map.
+  virtual void PostCommand(int /*id*/) {}
 
   static const CWnd wndTopMost;
   static const CWnd wndNoTopMost;
@@ -42,9 +36,18 @@ protected:
   QPointer<QWidget> m_hWnd;
 };
 
-// Whether a window of cx by cy with its top-left corner at (x, y) would show at least in part on a screen.
-bool isOnSomeScreen(int x, int y, int cx, int cy);
+class CStatic : public CWnd {};
 
-// The text a control shows, whatever kind of widget it is.
+// A drop-down list. Changing it from code raises no selection-change notification; only the user does.
+class CComboBox : public CWnd {
+public:
+  void ResetContent();
+  void AddString(const char* text);
+  void SetCurSel(int index);
+  int GetCurSel() const;  // -1 without a selection
+  void GetLBText(int index, CString& text) const;
+};
+
+// The text of a static or an edit, and setting it.
 CString windowText(const QWidget* widget);
 void setWindowText(QWidget* widget, const CString& text);

@@ -1,29 +1,21 @@
-// Dialog templates as tables: one row per control, positions in dialog units, as the layer builds them.
+// Dialog templates as the program writes them, one row per control with its position in dialog units, and the building
+// of a template's widgets on a window.
 #pragma once
 
-#include <span>
+#include "framework/Types.h"
 
+#include <functional>
+#include <vector>
+
+// UpDown: the arrows of the edit before it, in one box with it, on its right as the original's automatic buddy.
 enum class ControlKind { Static, Icon, Edit, ComboBox, PushButton, CheckBox, UpDown };
-
-// Styles that change how a control is built; everything else a template could say is Qt's default.
-enum ControlStyle : unsigned {
-  WS_TABSTOP = 1u << 0,       // reached with Tab
-  WS_BORDER = 1u << 1,        // framed edit
-  SS_SUNKEN = 1u << 2,        // sunken frame around a static
-  SS_CENTER = 1u << 3,        // text centred horizontally
-  SS_CENTERIMAGE = 1u << 4,   // text centred vertically
-  ES_CENTER = 1u << 5,        // edit text centred
-  ES_READONLY = 1u << 6,      // edit text can be selected and copied, not changed
-  BS_DEFPUSHBUTTON = 1u << 7, // the button Enter presses
-  BS_LEFTTEXT = 1u << 8,      // check box caption left of the box
-  UDS_ALIGNRIGHT = 1u << 9,   // up-down takes the control before it as buddy and sits on its right edge
-  UDS_ARROWKEYS = 1u << 10,   // the buddy's Up and Down keys step the up-down
-};
-
-enum DialogStyle : unsigned {
-  WS_MINIMIZEBOX = 1u << 0,
-  WS_EX_APPWINDOW = 1u << 1, // a window of its own on the task bar rather than a box over its owner
-};
+// Styles that change how a control is built, everything else being Qt's default: reached with Tab, framed edit, sunken
+// static, text centred across and down, edit text centred, read-only edit (its text can still be copied), the button
+// Enter presses, a check box's caption on the left.
+enum ControlStyle : unsigned { WS_TABSTOP = 1, WS_BORDER = 2, SS_SUNKEN = 4, SS_CENTER = 8, SS_CENTERIMAGE = 16,
+                               ES_CENTER = 32, ES_READONLY = 64, BS_DEFPUSHBUTTON = 128, BS_LEFTTEXT = 256 };
+// WS_EX_APPWINDOW: a window of its own on the task bar rather than a box over its owner.
+enum DialogStyle : unsigned { WS_MINIMIZEBOX = 1, WS_EX_APPWINDOW = 2 };
 
 struct DialogControl {
   int id;  // -1: a control the code never addresses
@@ -32,12 +24,10 @@ struct DialogControl {
   bool shown;
   int x, y, cx, cy;
   unsigned styles;
-  // What a screen reader calls the control where neither its own text nor a caption says it; for an
-  // up-down, the names of its up and then its down arrow, one a line.
+  // What a screen reader calls the control where neither its own text nor a caption says it. A static with a name of
+  // its own, or named by a caption, shows a figure, which is read out under that name.
   const char* accessibleName = nullptr;
-  // For a caption: the id of the control it names. That control is then read out under the caption, and a
-  // static so named reads out its own text as its value.
-  int captionFor = 0;
+  int captionFor = 0;  // for a caption: the id of the control it names
 };
 
 struct DialogTemplate {
@@ -50,5 +40,10 @@ struct DialogTemplate {
   std::span<const DialogControl> controls;
 };
 
-// The template with this resource id; the program's templates all exist.
-const DialogTemplate& findDialogTemplate(int id);
+// What the built controls report: BN_CLICKED, CBN_SELCHANGE (the user's choice only) or EN_CHANGE from a control, or
+// UDN_DELTAPOS with the proposed change of position.
+using ControlNotify = std::function<void(UINT code, int id, int delta)>;
+using ControlList = std::vector<std::pair<int, QWidget*>>;  // (id, widget) in template order, which is tab order
+
+// Sets the window's font, title and fixed client size and creates every control of the template.
+ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, const ControlNotify& notify);

@@ -1,122 +1,135 @@
-// One copy per user: a lock file claims the title, and a user-only local socket carries the request to come
-// forward, with the launcher's activation token where the desktop gives one.
+// A lock file claims the title, and a user-only local socket beside it carries one request line, "activate" and the
+// launcher's token, from a later copy to the copy that holds the claim.
 #include "framework/SingleInstance.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
-#include <map>
+#include <QWindow>
+#include <qpa/qplatformnativeinterface.h>
+#include <unistd.h>
 
 namespace {
-constexpr int kStartupWaitMs = 10000;  // a first copy under load may take this long to show its window
-constexpr int kRetryMs = 50;
+constexpr int kStartupWaitMs = 10000, kRetryMs = 50;  // a first copy under load may take this long to answer
 constexpr qint64 kMaxRequestBytes = 512;
 const QByteArray kRequest = QByteArrayLiteral("activate");
 
-// Titles this process holds, each with the lock that claims it.
-std::map<QString, std::unique_ptr<QLockFile>>& claimedTitles() {
-  static std::map<QString, std::unique_ptr<QLockFile>> titles;
-  return titles;
+// This start's startup id (X11) or activation token (Wayland), read before Qt takes it out of the environment.
+const QByteArray launchToken = [] {
+  const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+  return token.isEmpty() ? qgetenv("DESKTOP_STARTUP_ID") : token;
+}();
+
+// One word of printable ASCII, as launchers make them: Qt would hand on blanks, quotes and backslashes unescaped.
+bool isToken(const QByteArray& token) {
+  return !token.isEmpty() && token.size() <= kMaxRequestBytes / 2 &&
+         std::ranges::all_of(token, [](char c) { return c > ' ' && c < 127 && c != '"' && c != '\\'; });
 }
 
-QString runtimeFile(const QString& title, const char* suffix) {
-  return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QLatin1Char('/') +
-         title.toLower() + QLatin1String(suffix);
+// Where a claim can live: the runtime directory, else the cache directory, each only while it is this user's alone, so
+// that nobody else can take the name first or reach the socket.
+QStringList claimDirectories() {
+  QStringList directories;
+  for (const auto location : {QStandardPaths::RuntimeLocation, QStandardPaths::GenericCacheLocation}) {
+    const QString path = QStandardPaths::writableLocation(location);
+    const QFileInfo directory(path);
+    if (!path.isEmpty() && QDir().mkpath(path) && directory.ownerId() == ::geteuid() &&
+        !(directory.permissions() & (QFile::WriteGroup | QFile::WriteOther)))
+      directories << path;
+  }
+  return directories;
 }
 
-QByteArray launcherToken() {
-  QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
-  if (token.isEmpty()) token = qgetenv("DESKTOP_STARTUP_ID");
-  return token;
-}
-
-void bringForward(QWidget* window, const QByteArray& token) {
-  // Wayland compositors let a window take the focus only with the token of the launch that asked for it.
-  if (!token.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", token);
-  if (window->isMinimized()) {
-    QApplication::alert(window);
+// Ends the launcher's feedback for the start that asked. Wayland compositors end it when the token activates a window;
+// on X11 Qt sends the end of a startup id when it shows a window, so one that nobody sees is shown for it.
+void completeLaunch(const QByteArray& token) {
+  QPlatformNativeInterface* platform = QGuiApplication::platformNativeInterface();
+  const auto setStartupId = reinterpret_cast<void (*)(const char*)>(
+      platform ? reinterpret_cast<void*>(platform->nativeResourceFunctionForIntegration("setstartupid")) : nullptr);
+  if (!setStartupId) {
+    qputenv("XDG_ACTIVATION_TOKEN", token);
     return;
   }
-  window->raise();
-  window->activateWindow();
+  setStartupId(token.constData());
+  auto* messenger = new QWindow;
+  messenger->setFlags(Qt::ToolTip | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus);
+  messenger->setProperty("_q_showWithoutActivating", true);
+  messenger->setGeometry(-10, -10, 1, 1);
+  messenger->show();
+  messenger->deleteLater();
+}
+
+void bringForward(const QString& title, const QByteArray& token) {
+  if (!token.isEmpty()) completeLaunch(token);
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!window->isVisible() || window->windowTitle().compare(title, Qt::CaseInsensitive) != 0) continue;
+    if (window->isMinimized()) return QApplication::alert(window);
+    window->raise();
+    return window->activateWindow();
+  }
 }
 
 // Reads one request line; anything else, or a peer that says nothing, is dropped.
-void answer(QLocalSocket* peer, QWidget* window) {
-  auto* timeout = new QTimer(peer);
-  timeout->setSingleShot(true);
-  QObject::connect(timeout, &QTimer::timeout, peer, [peer] { peer->abort(); });
-  timeout->start(2000);
+void answer(QLocalSocket* peer, const QString& title) {
+  QTimer::singleShot(2000, peer, [peer] { peer->abort(); });
   QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-  QObject::connect(peer, &QLocalSocket::readyRead, peer, [peer, window] {
-    if (!peer->canReadLine()) {
-      if (peer->bytesAvailable() > kMaxRequestBytes) peer->abort();
-      return;
-    }
-    const QByteArray line = peer->readLine(kMaxRequestBytes).trimmed();
-    const qsizetype blank = line.indexOf(' ');
-    const QByteArray verb = blank < 0 ? line : line.left(blank);
-    if (verb == kRequest && window) bringForward(window, blank < 0 ? QByteArray() : line.mid(blank + 1));
+  QObject::connect(peer, &QLocalSocket::readyRead, peer, [peer, title] {
+    if (!peer->canReadLine() && peer->bytesAvailable() <= kMaxRequestBytes) return;  // more to come
+    const QList<QByteArray> words = peer->readLine(kMaxRequestBytes).trimmed().split(' ');
+    if (words[0] == kRequest && (words.size() == 1 || (words.size() == 2 && isToken(words[1])))) bringForward(title, words.value(1));
     peer->disconnectFromServer();
   });
 }
+
+void serve(std::unique_ptr<QLockFile> lock, const QString& socketPath, const QString& title) {
+  static std::unique_ptr<QLockFile> claim;  // held until the process exits, and then released with the file
+  claim = std::move(lock);
+  // The lock is ours, so a socket left at this path belongs to a copy that is gone.
+  QLocalServer::removeServer(socketPath);
+  auto* server = new QLocalServer(qApp);
+  server->setSocketOptions(QLocalServer::UserAccessOption);
+  QObject::connect(server, &QLocalServer::newConnection, server, [server, title] {
+    while (QLocalSocket* peer = server->nextPendingConnection()) answer(peer, title);
+  });
+  server->listen(socketPath);
+}
 }  // namespace
 
-CForeignWindow::CForeignWindow(std::unique_ptr<QLocalSocket> connection) : m_connection(std::move(connection)) {}
-
-CForeignWindow::~CForeignWindow() = default;
-
-QString titleLockPath(const QString& title) { return runtimeFile(title, ".lock"); }
-
-QString titleSocketPath(const QString& title) { return runtimeFile(title, ".socket"); }
-
-std::unique_ptr<CForeignWindow> FindWindowA(const char* /*className*/, const char* windowName) {
-  const QString title = QString::fromUtf8(windowName).toLower();
-  auto lock = std::make_unique<QLockFile>(titleLockPath(title));
-  // Never stale by age: only a holder that no longer runs gives up its claim.
-  lock->setStaleLockTime(0);
-  const QDeadlineTimer deadline(kStartupWaitMs);
-  while (true) {
-    if (lock->tryLock(0)) {
-      claimedTitles()[title] = std::move(lock);
-      return nullptr;
+ForeignWindow FindWindowA(const char* /*className: any*/, const char* windowName) {
+  const QString title = QString::fromUtf8(windowName);
+  for (const QString& directory : claimDirectories()) {
+    const QString base = directory + QLatin1Char('/') + title.toLower();
+    auto lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
+    lock->setStaleLockTime(0);  // never stale by age: only a holder that no longer runs gives up its claim
+    const QDeadlineTimer deadline(kStartupWaitMs);
+    // Only a lock that exists means a copy; one that cannot be made here is none, and the next place is tried.
+    while (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError) {
+      auto connection = std::make_unique<QLocalSocket>();
+      connection->connectToServer(base + QStringLiteral(".socket"));
+      if (connection->waitForConnected(kRetryMs)) return connection;
+      // A holder that never answers has no window anybody can use: run rather than refuse to start.
+      if (deadline.hasExpired()) return {};
+      QThread::msleep(kRetryMs);
     }
-    auto connection = std::make_unique<QLocalSocket>();
-    connection->connectToServer(titleSocketPath(title));
-    if (connection->waitForConnected(kRetryMs)) return std::make_unique<CForeignWindow>(std::move(connection));
-    // A holder that never answers is not a window anybody can see: run rather than refuse to start.
-    if (deadline.hasExpired()) return nullptr;
-    QThread::msleep(kRetryMs);
+    if (lock->isLocked()) {
+      serve(std::move(lock), base + QStringLiteral(".socket"), title);
+      return {};
+    }
   }
+  return {};  // nowhere to claim the title: this copy runs without the guard
 }
 
-bool SetForegroundWindow(CForeignWindow* window) {
+bool SetForegroundWindow(QLocalSocket* window) {
   if (!window) return false;
-  QLocalSocket& connection = window->connection();
-  QByteArray request = kRequest;
-  if (const QByteArray token = launcherToken(); !token.isEmpty()) request += ' ' + token.left(kMaxRequestBytes / 2);
-  connection.write(request + '\n');
-  const bool sent = connection.waitForBytesWritten(1000);
-  connection.disconnectFromServer();
+  window->write(kRequest + (isToken(launchToken) ? ' ' + launchToken : QByteArray()) + '\n');
+  const bool sent = window->waitForBytesWritten(1000);
+  window->disconnectFromServer();
   return sent;
-}
-
-void serveTitle(QWidget* window, const QString& title) {
-  const auto claim = claimedTitles().find(title.toLower());
-  if (claim == claimedTitles().end()) return;
-  const QString path = titleSocketPath(title);
-  // The lock is ours, so a socket left at this path belongs to a copy that is gone.
-  QLocalServer::removeServer(path);
-  auto* server = new QLocalServer(window);
-  server->setSocketOptions(QLocalServer::UserAccessOption);
-  QObject::connect(server, &QLocalServer::newConnection, server, [server, window] {
-    while (QLocalSocket* peer = server->nextPendingConnection()) answer(peer, window);
-  });
-  server->listen(path);
 }

@@ -1,5 +1,5 @@
 // The ingots required for an exceptional piece and its price, recalculated after every change.
-#include "framework/MessageBox.h"
+#include "framework/CWinApp.h"
 #include "pricing/ExceptionalIngots.h"
 #include "pricing/FormatAmount.h"
 #include "ui/CPriceDlg.h"

@@ -1,7 +1,7 @@
 // Formats prices under a number-format record read once from the system locale and kept until exit.
 #include "pricing/FormatAmount.h"
 
-#include "framework/NumberFormat.h"
+#include "framework/Locale.h"
 
 #include <algorithm>
 #include <cctype>

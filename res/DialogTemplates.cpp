@@ -1,6 +1,5 @@
 // Dialog templates 102 (the main window) and 100 (the About box), in template order, which is also tab order.
-#include "framework/DialogTemplate.h"
-#include "framework/Types.h"
+#include "res/Templates.h"
 #include "res/resource.h"
 
 #include <cstdlib>
@@ -12,7 +11,7 @@ constexpr DialogControl kPriceControls[] = {
     // id, kind, text, shown, x, y, cx, cy, styles[, accessible name[, caption for]]
     {IDC_ITEM, ComboBox, "", true, 17, 3, 82, 130, WS_TABSTOP},
     {IDC_RATE, Edit, "", true, 120, 3, 40, 14, WS_BORDER | WS_TABSTOP},
-    {IDC_SPIN1, UpDown, "Spin1", true, 162, 3, 10, 14, UDS_ALIGNRIGHT | UDS_ARROWKEYS, "Raise Rate\nLower Rate"},
+    {IDC_SPIN1, UpDown, "Spin1", true, 162, 3, 10, 14, 0},
     {IDC_CALCULATE, PushButton, "Calculate", false, 127, 32, 24, 14, WS_TABSTOP},
     {IDOK, PushButton, "OK", false, 127, 25, 24, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
     {IDCANCEL, PushButton, "Cancel", false, 151, 15, 24, 14, WS_TABSTOP},

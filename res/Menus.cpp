@@ -1,6 +1,8 @@
 // Menu resource 130: the right-click pop-up of skill levels and keep-on-top. Marks and grey come at run time.
-#include "framework/MenuTemplate.h"
+#include "res/Templates.h"
 #include "res/resource.h"
+
+#include <cstdlib>
 
 namespace {
 constexpr MenuEntry kPopupEntries[] = {
@@ -14,13 +16,11 @@ constexpr MenuEntry kPopupEntries[] = {
     {ID_KEEP_ON_TOP, "Keep on Top"},
 };
 
-constexpr MenuPopup kPopupMenu[] = {{"Popup Menu", kPopupEntries}};
-
-constexpr MenuTemplate kMenus[] = {{IDR_POPUP_MENU, kPopupMenu}};
+constexpr MenuTemplate kMenus[] = {{IDR_POPUP_MENU, "Popup Menu", kPopupEntries}};
 }  // namespace
 
-const MenuTemplate* findMenuTemplate(int id) {
+const MenuTemplate& findMenuTemplate(int id) {
   for (const MenuTemplate& menu : kMenus)
-    if (menu.id == id) return &menu;
-  return nullptr;
+    if (menu.id == id) return menu;
+  std::abort();
 }

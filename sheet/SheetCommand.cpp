@@ -2,7 +2,7 @@
 #include "sheet/SheetCommand.h"
 
 #include "catalogue/ItemTableLoader.h"
-#include "framework/MessageBox.h"
+#include "framework/CWinApp.h"
 #include "sheet/SheetOptions.h"
 #include "sheet/SheetOutput.h"
 

@@ -2,6 +2,7 @@
 #include "ui/CPriceDlg.h"
 
 #include "framework/CWinApp.h"
+#include "res/Templates.h"
 #include "ui/CAboutDlg.h"
 #include "ui/DDX_TextClamped.h"
 
@@ -10,7 +11,8 @@ constexpr int kRateMin = 0;
 constexpr int kRateMax = 9999;
 }  // namespace
 
-CPriceDlg::CPriceDlg() : CDialog(IDD_PRICE_DIALOG), m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)) {}
+CPriceDlg::CPriceDlg()
+    : CDialog(findDialogTemplate(IDD_PRICE_DIALOG)), m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)) {}
 
 void CPriceDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);

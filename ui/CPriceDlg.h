@@ -3,7 +3,6 @@
 
 #include "catalogue/ItemCatalogue.h"
 #include "framework/CDialog.h"
-#include "framework/Controls.h"
 #include "res/resource.h"
 
 // The item table's columns (ItemCatalogue) are members of the window, which owns what it shows.

@@ -1,11 +1,11 @@
 // The right-click menu of skill levels and keep-on-top.
-#include "framework/CMenu.h"
+#include "res/Templates.h"
 #include "ui/CPriceDlg.h"
 
 void CPriceDlg::OnContextMenu(CWnd* /*pWnd*/, CPoint point) {
   // Loaded afresh each time, so that every opening shows the state of that moment.
   CMenu menu;
-  if (!menu.LoadMenu(IDR_POPUP_MENU)) return;
+  if (!menu.LoadMenuIndirect(findMenuTemplate(IDR_POPUP_MENU))) return;
   CMenu* popup = menu.GetSubMenu(0);
   if (!popup) return;
 

@@ -1,0 +1,214 @@
+// Widgets for each kind of template control, placed in dialog units of "MS Sans Serif" 8 or its fallback, and what
+// assistive tools read of them.
+#include "framework/CWinApp.h"
+#include "framework/DialogTemplate.h"
+
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cmath>
+#include <cstring>
+
+namespace {
+// The edit and its arrows in one box, stepped by arrows, keys and wheel, faster while an arrow is held down. The
+// original's default range runs from 100 down to 0, so an up step proposes a change of -1, which the dialog decides on.
+// QAbstractSpinBox validates no text of its own, so anything can be typed.
+class SpinEdit final : public QAbstractSpinBox {
+public:
+  SpinEdit(QWidget* parent, std::function<void(int)> propose) : QAbstractSpinBox(parent), m_propose(std::move(propose)) {
+    setAccelerated(true);
+  }
+  using QAbstractSpinBox::lineEdit;
+  void stepBy(int steps) override { m_propose(-steps); }
+  StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+
+private:
+  std::function<void(int)> m_propose;
+};
+
+// A box that shows a figure: named by its caption (or its own name), the figure as its value and as read-only text. Qt
+// would read a label's text as its name and give it no value.
+class AccessibleValueBox final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+  explicit AccessibleValueBox(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this) : QAccessibleWidget::interface_cast(type);
+  }
+  QString text(QAccessible::Text type) const override { return type == QAccessible::Value ? figure() : QAccessibleWidget::text(type); }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = true;
+    return state;
+  }
+  QString text(int startOffset, int endOffset) const override { return figure().mid(startOffset, endOffset - startOffset); }
+  int characterCount() const override { return static_cast<int>(figure().size()); }
+  // Read-only text: no selection, the caret at the start, and no geometry beyond the box's own.
+  void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* startOffset, int* endOffset) const override {
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+  }
+
+private:
+  QString figure() const { return static_cast<QLabel*>(widget())->text(); }
+};
+
+QAccessibleInterface* valueBoxFactory(const QString& className, QObject* object) {
+  const bool valueBox = className == QLatin1String("QLabel") && object->property("valueBox").toBool();
+  return valueBox ? new AccessibleValueBox(static_cast<QLabel*>(object)) : nullptr;
+}
+
+struct BaseUnits { qreal cx; int cy; };  // pixels per four horizontal and per eight vertical dialog units
+
+// Edges rather than sizes are rounded (half away from zero, as the platform's MulDiv), so that controls the template
+// puts side by side, or against the window's edge, stay so in pixels.
+QRect toPixels(const BaseUnits& units, int x, int y, int cx, int cy) {
+  const auto edge = [](int value, qreal unit, int per) { return static_cast<int>(std::lround(value * unit / per)); };
+  const QPoint topLeft(edge(x, units.cx, 4), edge(y, units.cy, 8));
+  return {topLeft, QPoint(edge(x + cx, units.cx, 4) - 1, edge(y + cy, units.cy, 8) - 1)};
+}
+
+bool isValueBox(const DialogTemplate& dialogTemplate, const DialogControl& control) {
+  const auto names = [&](const DialogControl& other) { return other.captionFor == control.id; };
+  return control.kind == ControlKind::Static &&
+         (control.accessibleName || (control.id != -1 && std::ranges::any_of(dialogTemplate.controls, names)));
+}
+
+// The font's average character width and its line height in whole pixels, so that eight units hold one line. The
+// template was drawn for "MS Sans Serif", narrower than most fallbacks in some words: where a one-line caption would
+// not fit its box, the unit widens until it does, so the window keeps its proportions rather than cutting or crowding a
+// caption.
+BaseUnits baseUnits(const QFont& font, const DialogTemplate& dialogTemplate) {
+  const QFontMetricsF metrics(font);
+  const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  BaseUnits units{metrics.horizontalAdvance(alphabet) / alphabet.size(), static_cast<int>(std::ceil(metrics.height()))};
+  for (const DialogControl& control : dialogTemplate.controls) {
+    if (control.kind != ControlKind::Static || isValueBox(dialogTemplate, control) || std::strchr(control.text, '\n')) continue;
+    // A sunken frame takes a pixel on either side, and a pixel more covers the rounding of the box's edges.
+    const int frame = (control.styles & SS_SUNKEN) ? 3 : 1;
+    units.cx = std::max(units.cx, 4.0 * (QFontMetrics(font).horizontalAdvance(QString::fromUtf8(control.text)) + frame) / control.cx);
+  }
+  return units;
+}
+
+QLabel* makeStatic(QWidget* parent, const DialogControl& control, bool valueBox) {
+  auto* label = new QLabel(parent);
+  // Before the first text: assistive tools keep the first reading they take of a control.
+  if (valueBox) label->setProperty("valueBox", true);
+  label->setText(QString::fromUtf8(control.text));
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(((control.styles & SS_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft) |
+                      ((control.styles & SS_CENTERIMAGE) ? Qt::AlignVCenter : Qt::AlignTop));
+  if (control.styles & SS_SUNKEN) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  return label;
+}
+
+QLineEdit* makeEdit(QLineEdit* edit, const DialogControl& control, const ControlNotify& notify) {
+  edit->setText(QString::fromUtf8(control.text));
+  edit->setFrame(control.styles & WS_BORDER);
+  edit->setReadOnly(control.styles & ES_READONLY);
+  if (control.styles & ES_CENTER) edit->setAlignment(Qt::AlignCenter);
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [notify, id = control.id] { notify(EN_CHANGE, id, 0); });
+  return edit;
+}
+
+template <class Button>
+Button* makeButton(QWidget* parent, const DialogControl& control, const ControlNotify& notify) {
+  auto* button = new Button(QString::fromUtf8(control.text), parent);
+  QObject::connect(button, &Button::clicked, button, [notify, id = control.id] { notify(BN_CLICKED, id, 0); });
+  return button;
+}
+
+QComboBox* makeComboBox(QWidget* parent, const DialogControl& control, const ControlNotify& notify, QRect& area) {
+  auto* combo = new QComboBox(parent);
+  combo->setContextMenuPolicy(Qt::NoContextMenu);  // a right-click or the Menu key on it is the dialog's request
+  QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [notify, id = control.id] { notify(CBN_SELCHANGE, id, 0); });
+  // The template's height is that of the opened list; the closed box is as tall as its font needs.
+  const int closed = combo->sizeHint().height();
+  combo->setMaxVisibleItems(std::max(1, (area.height() - closed) / combo->fontMetrics().height()));
+  area.setHeight(closed);
+  return combo;
+}
+}  // namespace
+
+ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, const ControlNotify& notify) {
+  [[maybe_unused]] static const bool factoryInstalled = (QAccessible::installFactory(valueBoxFactory), true);
+  // The template's size was the desktop's own text size where it was drawn; a desktop set to larger text gets a dialog
+  // that grows with it, never one that reads smaller.
+  const QFont desktop = QApplication::font();
+  QFont font(QString::fromUtf8(dialogTemplate.fontName));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(std::max<qreal>(dialogTemplate.pointSize, desktop.pointSizeF() > 0 ? desktop.pointSizeF() : QFontInfo(desktop).pointSizeF()));
+  window->setFont(font);
+  window->setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+  const BaseUnits units = baseUnits(window->font(), dialogTemplate);
+  window->setFixedSize(toPixels(units, 0, 0, dialogTemplate.cx, dialogTemplate.cy).size());
+
+  ControlList controls;
+  const auto& rows = dialogTemplate.controls;
+  SpinEdit* spin = nullptr;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const DialogControl& control = rows[i];
+    QRect area = toPixels(units, control.x, control.y, control.cx, control.cy);
+    QWidget* placed = nullptr;  // takes the area; the widget that answers for the id may lie inside it
+    QWidget* answering = nullptr;
+    switch (control.kind) {
+      case ControlKind::Static: placed = makeStatic(window, control, isValueBox(dialogTemplate, control)); break;
+      case ControlKind::Icon:
+        placed = new QLabel(window);
+        static_cast<QLabel*>(placed)->setPixmap(loadIconResource(std::atoi(control.text)).pixmap(std::min(area.width(), area.height())));
+        break;
+      case ControlKind::Edit:
+        if (i + 1 < rows.size() && rows[i + 1].kind == ControlKind::UpDown) {
+          spin = new SpinEdit(window, [notify, id = rows[i + 1].id](int delta) { notify(UDN_DELTAPOS, id, delta); });
+          answering = makeEdit(spin->lineEdit(), control, notify);
+          placed = spin;
+        } else {
+          placed = makeEdit(new QLineEdit(window), control, notify);
+        }
+        break;
+      case ControlKind::UpDown: controls.emplace_back(control.id, spin); continue;  // built with its edit
+      case ControlKind::ComboBox: placed = makeComboBox(window, control, notify, area); break;
+      case ControlKind::PushButton:
+        placed = makeButton<QPushButton>(window, control, notify);
+        static_cast<QPushButton*>(placed)->setDefault(control.styles & BS_DEFPUSHBUTTON);
+        break;
+      case ControlKind::CheckBox:
+        placed = makeButton<QCheckBox>(window, control, notify);
+        if (control.styles & BS_LEFTTEXT) placed->setLayoutDirection(Qt::RightToLeft);
+        break;
+    }
+    placed->setGeometry(area);
+    placed->setFocusPolicy((control.styles & WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
+    placed->setVisible(control.shown);
+    if (control.accessibleName) placed->setAccessibleName(QString::fromUtf8(control.accessibleName));
+    controls.emplace_back(control.id, answering ? answering : placed);
+  }
+
+  // Each caption names its control, for assistive tools, once both exist; the Rate edit through its box.
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const auto named = std::ranges::find(controls, rows[i].captionFor, &std::pair<int, QWidget*>::first);
+    if (rows[i].captionFor == 0 || named == controls.end()) continue;
+    QWidget* target = named->second == (spin ? spin->lineEdit() : nullptr) ? spin : named->second;
+    static_cast<QLabel*>(controls[i].second)->setBuddy(target);
+  }
+  return controls;
+}

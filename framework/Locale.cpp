@@ -1,0 +1,146 @@
+// The locale that the system-wide configuration names, its five number-format items from ICU, read once, and our own
+// formatting of the decimal texts that prices are written as.
+#include "framework/Locale.h"
+
+#include <unicode/decimfmt.h>
+#include <unicode/resbund.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace {
+std::vector<std::string> configFiles{"/etc/locale.conf", "/etc/default/locale"};
+using NumberItems = std::map<LCTYPE, std::string>;
+NumberItems systemItems;  // empty until read
+
+std::string_view trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t\r");
+  return first == text.npos ? std::string_view() : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// The numeric locale that the first configuration file naming one sets, as a shell sourcing it would see it:
+// `KEY=VALUE` lines, maybe after `export`, a value maybe in one pair of quotes, `#` starting a comment; LC_ALL over
+// LC_NUMERIC over LANG.
+std::string systemLocaleName() {
+  for (const std::string& path : configFiles) {
+    std::ifstream file(path);
+    std::map<std::string, std::string, std::less<>> variables;
+    for (std::string line; std::getline(file, line);) {
+      std::string_view text = trimmed(line);
+      if (text.starts_with("export ") || text.starts_with("export\t")) text = trimmed(text.substr(7));
+      const std::size_t equals = text.find('=');
+      if (text.starts_with('#') || equals == text.npos) continue;
+      std::string_view value = text.substr(equals + 1);
+      if (value.starts_with('"') || value.starts_with('\'')) {
+        const std::size_t close = value.find(value[0], 1);
+        value = close == value.npos ? std::string_view() : value.substr(1, close - 1);
+      } else {
+        value = value.substr(0, value.find_first_of(" \t#"));
+      }
+      variables[std::string(text.substr(0, equals))] = value;
+    }
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"})
+      if (!variables[name].empty()) return variables[name];
+  }
+  return "C";
+}
+
+// The ICU locale for a POSIX name such as "de_DE.UTF-8@euro" (neither codeset nor modifier changes how numbers are
+// written), with Latin digits, whose separators go with the ASCII digits the formatter writes. "C", "POSIX" and names
+// ICU has no data for are the C locale: ICU would answer them with its default, from the user's environment.
+icu::Locale icuLocaleFor(const std::string& posixName) {
+  const std::string base = posixName.substr(0, posixName.find_first_of(".@"));
+  const auto plain = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-'; };
+  const bool plausible = !base.empty() && base.size() < 64 && std::ranges::all_of(base, plain);
+  std::string id = "en_US_POSIX";
+  if (plausible && base != "C" && base != "POSIX") {
+    const icu::Locale candidate(base.c_str());
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::ResourceBundle data(nullptr, candidate, status);
+    if (U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING) id = candidate.getName();
+  }
+  return icu::Locale((id + "@numbers=latn").c_str());
+}
+
+// The platform's negative-number order for a decimal pattern's negative prefix and suffix.
+int negativeOrderOf(const icu::UnicodeString& prefix, const icu::UnicodeString& suffix, const icu::UnicodeString& minus) {
+  const icu::UnicodeString space(u" ");
+  if (prefix == icu::UnicodeString(u"(") && suffix == icu::UnicodeString(u")")) return 0;
+  if (suffix.isEmpty() && prefix == minus + space) return 2;
+  if (prefix.isEmpty() && suffix == minus) return 3;
+  if (prefix.isEmpty() && suffix == space + minus) return 4;
+  return 1;
+}
+
+NumberItems itemsOf(const icu::Locale& locale) {
+  UErrorCode status = U_ZERO_ERROR;
+  const std::unique_ptr<icu::NumberFormat> format(icu::NumberFormat::createInstance(locale, status));
+  const auto* decimal = dynamic_cast<const icu::DecimalFormat*>(format.get());
+  if (U_FAILURE(status) || !decimal) return {{LOCALE_ILZERO, "1"}, {LOCALE_SGROUPING, "0"}, {LOCALE_SDECIMAL, "."},
+                                             {LOCALE_STHOUSAND, ","}, {LOCALE_INEGNUMBER, "1"}};
+  const icu::DecimalFormatSymbols& symbols = *decimal->getDecimalFormatSymbols();
+  NumberItems items{{LOCALE_ILZERO, decimal->getMinimumIntegerDigits() > 0 ? "1" : "0"}, {LOCALE_SGROUPING, "0"}};
+  // Group sizes from the decimal sign leftwards, and a last 0 for "repeat the last one".
+  const int32_t primary = decimal->getGroupingSize(), secondary = decimal->getSecondaryGroupingSize();
+  if (decimal->isGroupingUsed() && primary > 0)
+    items[LOCALE_SGROUPING] = std::to_string(primary) + (secondary > 0 && secondary != primary ? ';' + std::to_string(secondary) : "") + ";0";
+  symbols.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol).toUTF8String(items[LOCALE_SDECIMAL]);
+  symbols.getSymbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol).toUTF8String(items[LOCALE_STHOUSAND]);
+  icu::UnicodeString prefix, suffix;
+  decimal->getNegativePrefix(prefix);
+  decimal->getNegativeSuffix(suffix);
+  const icu::UnicodeString minus = symbols.getSymbol(icu::DecimalFormatSymbols::kMinusSignSymbol);
+  items[LOCALE_INEGNUMBER] = std::to_string(negativeOrderOf(prefix, suffix, minus));
+  return items;
+}
+
+// The platform's two-call protocol: with size 0 the size needed, terminator included; else the text.
+int copyOut(const std::string& text, char* buffer, int size) {
+  const int needed = static_cast<int>(text.size()) + 1;
+  if (size == 0) return needed;
+  if (size < needed || !buffer) return 0;
+  std::memcpy(buffer, text.c_str(), static_cast<std::size_t>(needed));
+  return needed;
+}
+
+std::optional<std::string> formatDecimal(std::string_view value, const NUMBERFMT& format) {
+  const std::size_t point = value.find('.');
+  const std::string_view whole = value.substr(0, point);
+  std::string fraction(point == value.npos ? std::string_view() : value.substr(point + 1));
+  const auto digits = [](std::string_view text) { return std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; }); };
+  if (whole.empty() || !digits(whole) || !digits(fraction) || fraction.size() > format.NumDigits) return {};
+  fraction.resize(format.NumDigits, '0');
+  std::string number;
+  for (std::size_t i = 0; i < whole.size(); ++i) {
+    // A separator before each digit that begins a group, groups counted from the decimal sign.
+    if (i > 0 && format.Grouping > 0 && (whole.size() - i) % format.Grouping == 0) number += format.lpThousandSep;
+    number += whole[i];
+  }
+  return fraction.empty() ? number : number + format.lpDecimalSep + fraction;
+}
+}  // namespace
+
+std::vector<std::string> setSystemLocaleConfigFiles(std::vector<std::string> paths) {
+  systemItems.clear();
+  return std::exchange(configFiles, std::move(paths));
+}
+
+int GetLocaleInfoA(LCID locale, LCTYPE type, char* buffer, int size) {
+  if (systemItems.empty()) systemItems = itemsOf(icuLocaleFor(systemLocaleName()));
+  const auto item = systemItems.find(type);
+  return locale == LOCALE_SYSTEM_DEFAULT && item != systemItems.end() && size >= 0 ? copyOut(item->second, buffer, size) : 0;
+}
+
+int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFMT* format, char* buffer, int size) {
+  if (locale != LOCALE_SYSTEM_DEFAULT || flags != 0 || !value || !format || !format->lpDecimalSep || !format->lpThousandSep || size < 0)
+    return 0;
+  const std::optional<std::string> text = formatDecimal(value, *format);
+  return text ? copyOut(*text, buffer, size) : 0;
+}

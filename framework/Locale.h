@@ -1,0 +1,35 @@
+// The system default locale's number format: the platform's locale query and number formatter, for the locale that the
+// machine's system-wide configuration names (never the user's environment), with ICU's data for it.
+#pragma once
+
+#include "framework/Types.h"
+
+#include <string>
+#include <vector>
+
+using LCID = DWORD;
+using LCTYPE = DWORD;
+constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x0800;  // the only locale the layer knows
+enum : LCTYPE { LOCALE_SDECIMAL = 0x0E, LOCALE_STHOUSAND = 0x0F, LOCALE_SGROUPING = 0x10, LOCALE_ILZERO = 0x12,
+                LOCALE_INEGNUMBER = 0x1010 };
+
+// Prices are never negative and an amount below 1 is written as "0" before it reaches the formatter, so the leading
+// zero and the negative order are read from the locale but never shown.
+struct NUMBERFMT {
+  UINT NumDigits;      // decimals the value must not exceed; fewer are padded
+  UINT LeadingZero;
+  UINT Grouping;       // digits per group, repeated leftwards from the decimal sign; 0: no groups
+  char* lpDecimalSep;  // UTF-8
+  char* lpThousandSep;
+  UINT NegativeOrder;
+};
+
+// Both write their text (UTF-8) with its terminator and return the characters written; with size 0 they write nothing
+// and return the size needed. 0 on failure: another locale or flags, an unknown item, a value that is not digits and at
+// most one "." with at most NumDigits digits, or a buffer too small. The locale's items are read once per run.
+int GetLocaleInfoA(LCID locale, LCTYPE type, char* buffer, int size);
+int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFMT* format, char* buffer, int size);
+
+// Replaces the configuration files consulted, most preferred first, and returns those used until now; the locale is
+// read again at the next query. The program keeps the machine's own files.
+std::vector<std::string> setSystemLocaleConfigFiles(std::vector<std::string> paths);

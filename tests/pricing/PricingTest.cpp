@@ -1,0 +1,150 @@
+// The figures the window shows: the worked examples, suits, the spin arrows, one calculation for every change, and
+// prices under the system locale, whatever the user's environment says.
+#include "pricing/FormatAmount.h"
+#include "tests/support/Support.h"
+#include "tests/support/WorkedExamples.h"
+
+#include <QTest>
+
+namespace {
+constexpr int kRateBoxes[] = {IDC_EXEC_RATE, IDC_NORM_RATE, IDC_BA_RATE, IDC_FAIL_RATE, IDC_DOA};
+
+class Pricing : public ::testing::Test {
+protected:
+  SystemLocale m_locale{"LANG=en_US.UTF-8\n"};
+  CollectedMessages m_messages;
+};
+
+TEST_F(Pricing, TheWorkedExamplesShowEveryFigure) {
+  withWindow([&](PriceDlgProbe& dlg) {
+    for (const WorkedExample& example : kWorkedExamples) {
+      SCOPED_TRACE(std::string(example.item) + " at " + std::to_string(example.level) + ", Rate " + std::to_string(example.rate));
+      dlg.price(example.item, example.level, std::to_string(example.rate).c_str());
+      EXPECT_EQ(dlg.shown(IDC_INGOTS), example.ingots);
+      EXPECT_EQ(dlg.shown(IDC_IGTS_REQ2), example.ingotsRequired);
+      EXPECT_EQ(dlg.shown(IDC_PRICE), example.price);
+      EXPECT_EQ(dlg.visible(IDC_SET_CONTENTS), example.parts != nullptr);
+      EXPECT_EQ(dlg.shown(IDC_SET_CONTENTS), example.parts ? example.parts : "Set Contents");
+      for (int field = 0; field < 5; ++field) {
+        EXPECT_EQ(dlg.visible(kRateBoxes[field]) && dlg.visible(kRateBoxes[field] + IDC_EXEC_RATE_LABEL - IDC_EXEC_RATE), !example.parts);
+        if (!example.parts) {
+          EXPECT_EQ(dlg.shown(kRateBoxes[field]), example.rates[field]);
+        }
+      }
+    }
+  });
+  EXPECT_TRUE(m_messages.texts.empty());
+}
+
+TEST_F(Pricing, OnlyThePriceFollowsTheSystemLocaleAndNeverTheUsersEnvironment) {
+  const SystemLocale german("# written by hand\nexport LC_NUMERIC='de_DE.UTF-8' # numbers\nLANG=en_GB.UTF-8\n");
+  qputenv("LC_ALL", "en_US.UTF-8");
+  withWindow([](PriceDlgProbe& dlg) {
+    dlg.price("Plate Breastpiece", ID_SKILL_100, "12");
+    EXPECT_EQ(dlg.shown(IDC_IGTS_REQ2), "196.29");
+    EXPECT_EQ(dlg.shown(IDC_PRICE), "2.355,45");
+  });
+  qunsetenv("LC_ALL");
+}
+
+struct LocalePrice {
+  const char* config;
+  double amount;
+  const char* text;
+};
+
+TEST(FormatAmount, WritesTwoDecimalsInTheSystemLocalesFormat) {
+  const LocalePrice cases[] = {
+      {"LANG=en_US.UTF-8", 1234.5, "1,234.50"},       {"LANG=en_US.UTF-8", 1234567.891, "1,234,567.89"},
+      {"LANG=en_US.UTF-8", 12, "12.00"},              {"LANG=en_US.UTF-8", 999.999, "1,000.00"},
+      {"LANG=en_US.UTF-8", 0.999, "1.00"},
+      {"LANG=en_US.UTF-8", 0.75, "0"},                {"LANG=en_US.UTF-8", -0.5, "0"},
+      {"LANG=en_US.UTF-8", -0.001, "0"},              {"LANG=\"de_DE.UTF-8\"", 1234.5, "1.234,50"},
+      {"LANG=en_IN.UTF-8", 1234567.891, "1,234,567.89"},  // the leading group size only
+      {"LANG=C.UTF-8", 1234567.891, "1234567.89"},    {"LANG=xx_YY.UTF-8", 1234.5, "1234.50"},
+      {"LANG=de_CH.UTF-8", 1234.5, "1’234.50"},       {"LANG=fr_FR.UTF-8", 1234.5, "1\u202f234,50"},
+      {"", 1234.5, "1234.50"},                        {"LANG=en_US.UTF-8", 1e300 * 1e10, "0"},
+  };
+  for (const LocalePrice& c : cases) {
+    const SystemLocale system(std::string(c.config) + "\n");
+    EXPECT_EQ(FormatAmount(c.amount), c.text) << c.config << ", " << c.amount;
+  }
+}
+
+TEST(FormatAmount, ReadsTheLocaleOnceUnlessAskedToReloadIt) {
+  const SystemLocale english("LANG=en_US.UTF-8\n");
+  const SystemLocale german("LANG=de_DE.UTF-8\n", /*reload=*/false);
+  EXPECT_EQ(FormatAmount(1234.5), "1,234.50");
+  EXPECT_EQ(FormatNumberText("1234.50", true), "1.234,50");
+  EXPECT_EQ(FormatAmount(1234.5), "1.234,50");
+}
+
+TEST_F(Pricing, AnItemWithoutIngotsIsReportedAndPricedAtNothing) {
+  const TableModule table(tableRow("Cracked Mould", "none") + tableRow("Sliver", "0.9"));
+  withWindow([&](PriceDlgProbe& dlg) {
+    for (const char* item : {"Cracked Mould", "Sliver"}) {
+      m_messages.texts.clear();
+      dlg.price(item, ID_SKILL_100, "12");
+      ASSERT_FALSE(m_messages.texts.empty()) << item;
+      EXPECT_EQ(m_messages.texts.back(), "Invalid value entered for Ingots");
+      EXPECT_EQ(dlg.shown(IDC_IGTS_REQ2), "0.00");
+      EXPECT_EQ(dlg.shown(IDC_PRICE), "0");
+    }
+  });
+}
+
+TEST_F(Pricing, TheArrowsStepTheRateWithinItsRange) {
+  const struct { int rate, delta, expected; } steps[] = {{9999, -1, 9999}, {0, 1, 0}, {1, 1, 0}, {3, 5, 0},
+                                                         {12, -1, 13}, {12, 1, 11}, {9990, -20, 9999}, {12, 0, 12}};
+  withWindow([&](PriceDlgProbe& dlg) {
+    dlg.price("Axe", ID_SKILL_100, "1");
+    for (const auto& step : steps) {
+      dlg.rate()->setText(QString::number(step.rate));
+      NMUPDOWN record{.hdr = {}, .iDelta = step.delta};
+      LRESULT result = -1;
+      dlg.OnDeltaposSpin1(&record.hdr, &result);
+      EXPECT_EQ(result, 0);
+      EXPECT_EQ(dlg.rate()->text(), QString::number(step.expected)) << step.rate << " by " << step.delta;
+      EXPECT_EQ(dlg.shown(IDC_PRICE).toStdString(), FormatAmount(step.expected * dlg.CalcIngotsRequired()));
+    }
+    // The keys of the edit step it as its arrows do: up raises the Rate.
+    dlg.rate()->setText(QStringLiteral("12"));
+    QTest::keyClick(dlg.rate(), Qt::Key_Up);
+    EXPECT_EQ(dlg.rate()->text(), QStringLiteral("13"));
+    QTest::keyClick(dlg.rate(), Qt::Key_Down);
+    QTest::keyClick(dlg.rate(), Qt::Key_Down);
+    EXPECT_EQ(dlg.shown(IDC_PRICE), QStringLiteral("177.45"));
+  });
+}
+
+// Every calculation of an item without ingots shows one message, so the messages count the calculations.
+TEST_F(Pricing, EveryChangeCalculatesExactlyOnce) {
+  const TableModule table(tableRow("First", "0") + tableRow("Second", "0"));
+  withWindow([&](PriceDlgProbe& dlg) {
+    EXPECT_EQ(m_messages.texts.size(), 1u) << "start-up";
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"selection", [&] { dlg.choose("Second"); }},
+        {"level command", [&] { dlg.OnSkill100(); }},
+        {"typed Rate", [&] { dlg.rate()->setText(QStringLiteral("5")); }},
+        {"typed Rate written back", [&] { dlg.rate()->setText(QStringLiteral("012")); }},
+        {"step", [&] { QTest::keyClick(dlg.rate(), Qt::Key_Up); }},
+    };
+    for (const auto& [change, make] : changes) {
+      m_messages.texts.clear();
+      make();
+      EXPECT_EQ(m_messages.texts.size(), 1u) << change;
+    }
+    EXPECT_EQ(dlg.rate()->text(), QStringLiteral("13"));
+  });
+}
+
+TEST_F(Pricing, AnEmptyCatalogueShowsNothingAndAsksNothing) {
+  const TableModule table(std::string(";Item\r\n"));
+  withWindow([](PriceDlgProbe& dlg) {
+    dlg.OnSelchangeItem();
+    dlg.rate()->setText(QStringLiteral("25"));
+    for (int id : {IDC_INGOTS, IDC_EXEC_RATE, IDC_IGTS_REQ2, IDC_PRICE}) EXPECT_TRUE(dlg.shown(id).isEmpty()) << id;
+  });
+  EXPECT_TRUE(m_messages.texts.empty());
+}
+}  // namespace

@@ -1,0 +1,126 @@
+// The price sheet: the window's figures for the worked examples in aligned columns, stable sorts, its command line,
+// and the exit statuses and streams of the real executable. Its CSV is read back by read_csv.py.
+#include "catalogue/ItemTableLoader.h"
+#include "sheet/PriceSheet.h"
+#include "sheet/SheetCommand.h"
+#include "tests/support/Support.h"
+#include "tests/support/WorkedExamples.h"
+
+#include <QProcess>
+#include <regex>
+#include <sstream>
+
+namespace {
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+Outcome sheet(const std::vector<std::string>& arguments) {
+  std::ostringstream out, err;
+  const int status = runSheet(arguments, out, err);
+  return {status, out.str(), err.str()};
+}
+
+// The cells of a text line, which stand two blanks or more apart; empty cells leave nothing.
+std::vector<std::string> cellsOf(const std::string& line) {
+  std::vector<std::string> cells;
+  const std::regex gap(" {2,}");
+  std::copy(std::sregex_token_iterator(line.begin(), line.end(), gap, -1), std::sregex_token_iterator(), std::back_inserter(cells));
+  return cells;
+}
+
+TEST(Sheet, ShowsTheWorkedExamplesAsTheWindowDoesInAlignedColumns) {
+  const SystemLocale english("LANG=en_US.UTF-8\n");
+  for (const WorkedExample& example : kWorkedExamples) {
+    const int level = 100 - 10 * (example.level - ID_SKILL_100);
+    const Outcome printed = sheet({"--rate=" + std::to_string(example.rate), "--level", std::to_string(level)});
+    ASSERT_EQ(printed.status, kSheetPrinted);
+    std::istringstream lines(printed.out);
+    std::string title, header, line;
+    std::getline(lines, title);
+    std::getline(lines, header);
+    EXPECT_EQ(title, "Skill " + std::to_string(level) + ", Rate " + std::to_string(example.rate));
+    while (std::getline(lines, line) && !line.starts_with(std::string(example.item) + "  ")) {}
+    std::vector<std::string> expected{example.item, example.ingots};
+    if (!example.parts) expected.insert(expected.end(), example.rates.begin(), example.rates.end());
+    expected.insert(expected.end(), {example.ingotsRequired, example.price});
+    if (example.parts) expected.push_back(example.parts);
+    EXPECT_EQ(cellsOf(line), expected) << example.item;
+    // Right-aligned figures end where their heading ends; nothing trails a line.
+    EXPECT_EQ(line.rfind(std::string(" ") + example.price) + 1 + std::strlen(example.price), header.find("Price") + 5) << line;
+    EXPECT_FALSE(line.ends_with(' ')) << line;
+  }
+}
+
+TEST(Sheet, SortsStablyByNameIngotsOrPrice) {
+  ItemCatalogue catalogue;
+  loadItemTable(catalogue);
+  const PriceSheet priced = makePriceSheet(catalogue, 12, {&kSkillLevels[3], &kSkillLevels[5]});
+  const auto key = [](SheetSort sort, const SheetRow* row, std::size_t group) {
+    return sort == SheetSort::name ? 0.0 : sort == SheetSort::ingots ? std::atof(row->ingots.c_str()) : row->figures[group].price;
+  };
+  for (const SheetSort sort : {SheetSort::name, SheetSort::ingots, SheetSort::price})
+    for (const std::size_t group : {0u, 1u}) {
+      const auto rows = sortedRows(priced, sort, group);
+      ASSERT_EQ(rows.size(), 58u);
+      for (std::size_t i = 1; i < rows.size(); ++i) {
+        const bool tie = sort == SheetSort::name ? rows[i - 1]->name == rows[i]->name : key(sort, rows[i - 1], group) == key(sort, rows[i], group);
+        const bool before = sort == SheetSort::name ? rows[i - 1]->name < rows[i]->name : key(sort, rows[i - 1], group) < key(sort, rows[i], group);
+        EXPECT_TRUE(before || (tie && rows[i - 1]->row < rows[i]->row)) << rows[i - 1]->name << " / " << rows[i]->name;
+      }
+    }
+}
+
+TEST(Sheet, ABadArgumentGivesStatus2AndOneLineOnTheErrorStreamOnly) {
+  const std::vector<std::vector<std::string>> bad{
+      {"--rate", "10000"}, {"--rate=-1"}, {"--rate", "1e3"}, {"--rate"}, {"--level", "55"}, {"--sort", "cost"},
+      {"--csv=yes"}, {"--rate", "5", "--rate", "6"}, {"stray"}, {"-x"}, {"--help=me"}, {"--level=all", "--level", "90"}};
+  for (const auto& arguments : bad) {
+    const Outcome printed = sheet(arguments);
+    EXPECT_EQ(printed.status, kSheetBadArgument) << arguments[0];
+    EXPECT_EQ(printed.out, "") << arguments[0];
+    EXPECT_TRUE(printed.err.starts_with("quenchmark-sheet: ") && std::ranges::count(printed.err, '\n') == 1) << printed.err;
+  }
+  EXPECT_EQ(sheet({"--rate", "05", "--rate=5", "--sort=price", "--level", "all", "--csv"}).status, kSheetPrinted);
+  EXPECT_EQ(sheet({"--version"}).out, "quenchmark-sheet 2.0.0.3\n");
+  EXPECT_TRUE(sheet({"-h"}).out.starts_with("Usage: quenchmark-sheet "));
+}
+
+TEST(Sheet, ATableThatCannotBeReadOrHoldsNoItemsFailsAndAnItemWithoutIngotsIsWarnedAbout) {
+  CollectedMessages boxes;
+  {
+    const TableModule compressed(tableRow("Axe", "14"), /*inPlace=*/false);
+    EXPECT_EQ(sheet({}).err, "quenchmark-sheet: Data File could not be opened.  (error = 1)\n");
+    EXPECT_EQ(sheet({}).status, kSheetFailed);
+  }
+  {
+    const TableModule empty(std::string(";Item\r\n"));
+    EXPECT_EQ(sheet({}).err, "quenchmark-sheet: the item table holds no items\n");
+  }
+  const TableModule table(tableRow("Cracked Mould", "none") + tableRow("Axe", "14"));
+  const Outcome printed = sheet({"--csv"});
+  EXPECT_EQ(printed.status, kSheetPrinted);
+  EXPECT_EQ(printed.err, "quenchmark-sheet: warning: Cracked Mould: Invalid value entered for Ingots (\"none\"); its figures are 0.00\n");
+  EXPECT_NE(printed.out.find("\r\nCracked Mould,none,50,0,0,0,0,0.00,0.00,\r\n"), std::string::npos) << printed.out;
+  EXPECT_TRUE(boxes.texts.empty());
+}
+
+TEST(Sheet, TheExecutableReportsThroughItsStatusAndStreams) {
+  const auto run = [](const QStringList& arguments, const QString& output = {}) {
+    QProcess process;
+    if (!output.isEmpty()) process.setStandardOutputFile(output);
+    process.start(QStringLiteral(QUENCHMARK_SHEET), arguments);
+    process.waitForFinished(60000);
+    return std::tuple{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+  };
+  EXPECT_EQ(run({QStringLiteral("--sort")}), std::tuple(2, QByteArray(),
+            QByteArray("quenchmark-sheet: option '--sort' needs a value: name, ingots or price (see quenchmark-sheet --help)\n")));
+  const auto [status, out, err] = run({QStringLiteral("--level"), QStringLiteral("all")});
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(out.count("\nSkill "), 5);
+  EXPECT_EQ(err, QByteArray());
+  EXPECT_EQ(run({}, QStringLiteral("/dev/full")),
+            std::tuple(1, QByteArray(), QByteArray("quenchmark-sheet: cannot write the sheet: No space left on device\n")));
+}
+}  // namespace

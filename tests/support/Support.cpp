@@ -1,0 +1,117 @@
+// The shared test set-up: headless Qt, and settings and runtime files in a private temporary directory, so that no
+// test touches the user's own.
+#include "tests/support/Support.h"
+
+#include "app/CPriceApp.h"
+#include "framework/Locale.h"
+#include "pricing/FormatAmount.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <fstream>
+
+TableModule::TableModule(std::optional<std::string> table, bool inPlace)
+    : m_table(std::move(table)), m_inPlace(inPlace), m_previous(AfxGetResourceHandle()) {
+  AfxSetResourceHandle(this);
+}
+
+TableModule::~TableModule() { AfxSetResourceHandle(m_previous); }
+
+ResourceBytes TableModule::FindResource(int name, int type) const {
+  if (!m_table || name != IDR_ITEM_TABLE || type != RT_HTML) return {};
+  return {m_inPlace ? m_table->data() : nullptr, static_cast<DWORD>(m_table->size())};
+}
+
+std::string tableRow(const std::string& name, const std::string& ingots, const std::string& exec) {
+  std::string line = name + "\t" + ingots;
+  for (int column = 2; column < 38; ++column) line += column == 7 ? "\t" + exec : "\t0";
+  return line + "\r\n";
+}
+
+CollectedMessages::CollectedMessages()
+    : previous(AfxSetMessageBoxHandler([this](const CString& text) {
+        texts.push_back(text);
+        return IDOK;
+      })) {}
+
+CollectedMessages::~CollectedMessages() { AfxSetMessageBoxHandler(previous); }
+
+SystemLocale::SystemLocale(const std::string& lines, bool reload) {
+  static int made = 0;
+  m_path = QDir::temp().filePath(QStringLiteral("quenchmark-locale-%1-%2").arg(QCoreApplication::applicationPid()).arg(++made)).toStdString();
+  std::ofstream(m_path) << lines;
+  m_previous = setSystemLocaleConfigFiles({m_path});
+  if (reload) FormatNumberText(nullptr, true);
+}
+
+SystemLocale::~SystemLocale() {
+  setSystemLocaleConfigFiles(m_previous);
+  FormatNumberText(nullptr, true);
+  std::remove(m_path.c_str());
+}
+
+void PriceDlgProbe::choose(const char* name) const {
+  const int index = items()->findText(QString::fromUtf8(name));
+  ASSERT_GE(index, 0) << name;
+  items()->setCurrentIndex(index);
+}
+
+void PriceDlgProbe::price(const char* name, int level, const char* text) {
+  choose(name);
+  m_nLevel = level;
+  OnSelchangeItem();
+  rate()->setText(QString::fromUtf8(text));
+}
+
+int runModal(CDialog& dialog, const std::function<void()>& body) {
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [] {
+    ADD_FAILURE() << "a modal loop was left running";
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
+  watchdog.start(20000);
+  QTimer::singleShot(0, [&] {
+    body();
+    if (dialog.GetSafeHwnd()->isVisible()) dialog.EndDialog(kEndedByTest);
+  });
+  return dialog.DoModal();
+}
+
+void onNextPopup(const std::function<void(QWidget* popup)>& action) {
+  QWidget* before = QApplication::activeModalWidget();
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, before, action] {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (!popup && QApplication::activeModalWidget() != before) popup = QApplication::activeModalWidget();
+    if (!popup || !popup->isVisible()) return;
+    poll->deleteLater();
+    poll->stop();
+    action(popup);
+  });
+  poll->start(5);
+}
+
+int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body) {
+  PriceDlgProbe dlg;
+  AfxGetApp()->m_pMainWnd = &dlg;
+  return runModal(dlg, [&] { body(dlg); });
+}
+
+void startHeadless(int& argc, char** argv) {
+  static QTemporaryDir scratch;
+  const QString runtime = scratch.filePath(QStringLiteral("runtime"));
+  QDir().mkpath(runtime);
+  QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("XDG_CONFIG_HOME", scratch.filePath(QStringLiteral("config")).toUtf8());
+  qputenv("XDG_CACHE_HOME", scratch.filePath(QStringLiteral("cache")).toUtf8());
+  qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+  // Never torn down: Qt's own caches, which go at exit, may still be used as they go.
+  static QApplication* application = AfxCreateApplication(argc, argv).release();
+  static const CPriceApp app;
+  Q_UNUSED(application);
+}

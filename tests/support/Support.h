@@ -1,0 +1,87 @@
+// What the test binaries share: headless Qt with private settings and runtime directories, item tables and system
+// locales of a test's own, message boxes collected, and the main window driven inside its modal loop.
+#pragma once
+
+#include "framework/CWinApp.h"
+#include "ui/CPriceDlg.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+inline void PrintTo(const CString& text, std::ostream* out) { *out << '"' << text << '"'; }
+
+// An item table of the test's own in place of the carried one for the object's lifetime: none means an absent
+// table, and a table not in place is found but cannot be read where it lies.
+class TableModule : public CResourceModule {
+public:
+  explicit TableModule(std::optional<std::string> table, bool inPlace = true);
+  ~TableModule() override;
+  ResourceBytes FindResource(int name, int type) const override;
+
+private:
+  std::optional<std::string> m_table;
+  bool m_inPlace;
+  HINSTANCE m_previous;
+};
+
+// One data row: name, ingots, exec in column 7 and "0" in every other field.
+std::string tableRow(const std::string& name, const std::string& ingots, const std::string& exec = "50");
+
+// The message boxes shown while the object lives, collected instead of shown.
+struct CollectedMessages {
+  CollectedMessages();
+  ~CollectedMessages();
+  std::vector<CString> texts;
+  MessageBoxHandler previous;
+};
+
+// The machine's system-wide locale configuration as one file with these lines, for the object's lifetime; unless
+// told otherwise, the price record is read again at once.
+class SystemLocale {
+public:
+  explicit SystemLocale(const std::string& lines, bool reload = true);
+  ~SystemLocale();
+
+private:
+  std::vector<std::string> m_previous;
+  std::string m_path;
+};
+
+// The main window with its handlers reachable, and its controls as the user sees them.
+class PriceDlgProbe : public CPriceDlg {
+public:
+  using CPriceDlg::OnCalculate, CPriceDlg::OnClose, CPriceDlg::OnContextMenu, CPriceDlg::OnDeltaposSpin1,
+      CPriceDlg::OnKeepOnTop, CPriceDlg::OnLoad, CPriceDlg::OnSelchangeItem, CPriceDlg::OnSkill100,
+      CPriceDlg::ToggleTopMost;
+  QWidget* window() const { return GetSafeHwnd(); }
+  QComboBox* items() const { return qobject_cast<QComboBox*>(controlWidget(IDC_ITEM)); }
+  QLineEdit* rate() const { return qobject_cast<QLineEdit*>(controlWidget(IDC_RATE)); }
+  QString shown(int id) const { return qobject_cast<QLabel*>(controlWidget(id))->text(); }
+  bool visible(int id) const { return controlWidget(id)->isVisibleTo(window()); }
+  // Picks the item as the user does, through the list.
+  void choose(const char* name) const;
+  // Shows the item at the level as a level command would, then types the Rate.
+  void price(const char* name, int level, const char* rate);
+};
+
+// Runs body inside the dialog's modal loop and ends the loop after it with kEndedByTest, unless body did; a watchdog
+// ends a loop that a box left open. Returns what DoModal returned.
+inline constexpr int kEndedByTest = -2;
+int runModal(CDialog& dialog, const std::function<void()>& body);
+
+// Calls action from inside the next modal window or pop-up menu that opens.
+void onNextPopup(const std::function<void(QWidget* popup)>& action);
+
+// Headless Qt and the application object for the rest of the run, with settings, cache and runtime directories of
+// the run's own; the gtest entry point calls it, and so do the fuzz targets.
+void startHeadless(int& argc, char** argv);
+
+// Opens the main window, as the start-up does, and runs body inside its loop; returns what DoModal returned.
+int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body);
