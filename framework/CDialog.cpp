@@ -1,5 +1,4 @@
-// The dialog's Qt window, which turns closing, keys, context requests, painting and minimising into messages, and the
-// dialog base that builds it from its template, exchanges data and delivers the messages.
+// The dialog base and its Qt window, which turns closing, keys, menu requests, painting and minimising into messages.
 #include "framework/CDialog.h"
 
 #include "framework/CWinApp.h"
@@ -13,7 +12,6 @@
 class DialogWindow final : public QDialog {
 public:
   DialogWindow(CDialog& owner, QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags), m_owner(owner) {}
-
 private:
   void closeEvent(QCloseEvent* event) override {
     event->ignore();  // the dialog decides whether closing ends it
@@ -24,7 +22,7 @@ private:
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     auto* button = qobject_cast<QPushButton*>(focusWidget());
     if (plain && enter && button && button->isVisible()) button->click();  // a focused button takes Enter itself
-    else if (plain && enter) command(defaultId());                       // even when that button is hidden
+    else if (plain && enter) command(IDOK);  // the default button of every template, even when it is hidden
     else if (plain && event->key() == Qt::Key_Escape) command(IDCANCEL);
     else if (plain && event->key() == Qt::Key_F1) command(ID_HELP);
     else if (event->modifiers() == Qt::ShiftModifier && event->key() == Qt::Key_F10) contextRequest({-1, -1});
@@ -48,11 +46,6 @@ private:
   }
   void command(int id) { m_owner.deliver({.message = WM_COMMAND, .code = CN_COMMAND, .id = id}); }
   void contextRequest(CPoint point) { m_owner.deliver({.message = WM_CONTEXTMENU, .pWnd = &m_owner, .point = point}); }
-  int defaultId() const {
-    const auto& controls = m_owner.m_template.controls;
-    const auto found = std::ranges::find_if(controls, [](const DialogControl& c) { return c.styles & BS_DEFPUSHBUTTON; });
-    return found == controls.end() ? IDOK : found->id;
-  }
   CDialog& m_owner;
 };
 
@@ -60,8 +53,7 @@ CDialog::~CDialog() { delete m_pWindow; }
 
 int CDialog::DoModal() {
   if (m_pWindow) return -1;
-  CWnd* owner = m_pParentWnd;
-  if (!owner && AfxGetApp() && AfxGetApp()->m_pMainWnd != this) owner = AfxGetApp()->m_pMainWnd;
+  CWnd* owner = AfxGetApp() && AfxGetApp()->m_pMainWnd != this ? AfxGetApp()->m_pMainWnd : nullptr;
   Qt::WindowFlags flags = (m_template.styles & WS_EX_APPWINDOW) ? Qt::Window : Qt::Dialog;
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (m_template.styles & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
@@ -106,14 +98,12 @@ void CDialog::PostCommand(int id) {
   const auto command = [this, id] { deliver({.message = WM_COMMAND, .code = CN_COMMAND, .id = id}); };
   if (m_pWindow) QMetaObject::invokeMethod(m_pWindow, command, Qt::QueuedConnection);
 }
-
 bool CDialog::OnInitDialog() { return UpdateData(false); }
 
 void CDialog::OnOK() {
   UpdateData(true);
   EndDialog(IDOK);
 }
-
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 bool CDialog::OnWndMsg(Message& msg) {
@@ -144,7 +134,6 @@ void CDialog::notify(UINT code, int id, int delta) {
   if (code == UDN_DELTAPOS) deliver({.message = WM_NOTIFY, .code = code, .id = id, .pNMHDR = &record.hdr, .pResult = &result});
   else deliver({.message = WM_COMMAND, .code = code, .id = id});
 }
-
 QLineEdit* CDataExchange::PrepareEditCtrl(int nIDC) const { return qobject_cast<QLineEdit*>(PrepareCtrl(nIDC)); }
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
   if (!rControl.m_hWnd) rControl.m_hWnd = pDX->PrepareCtrl(nIDC);

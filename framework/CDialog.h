@@ -10,9 +10,8 @@ class QLineEdit;
 
 class CDialog : public CWnd {
 public:
-  // Without a parent the dialog belongs to the application's main window, over which it opens centred.
-  explicit CDialog(const DialogTemplate& dialogTemplate, CWnd* pParentWnd = nullptr)
-      : m_template(dialogTemplate), m_pParentWnd(pParentWnd) {}
+  // A dialog other than the main window belongs to the main window, over which it opens centred.
+  explicit CDialog(const DialogTemplate& dialogTemplate) : m_template(dialogTemplate) {}
   ~CDialog() override;
 
   // Creates the window, runs a modal loop until EndDialog and destroys the window; returns the result.
@@ -25,7 +24,6 @@ public:
   // The widget of control nID; nullptr when the window does not exist or has no such control.
   QWidget* controlWidget(int nID) const;
   void PostCommand(int id) override;
-
 protected:
   virtual void DoDataExchange(CDataExchange* /*pDX*/) {}
   virtual bool OnInitDialog();
@@ -35,7 +33,6 @@ protected:
   virtual bool OnWndMsg(Message& msg);
   // The platform's default processing of the message being handled.
   void Default();
-
 private:
   friend DialogWindow;
   // Hands msg to the message map and returns it with the handler's answer.
@@ -43,7 +40,6 @@ private:
   void notify(UINT code, int id, int delta);
 
   const DialogTemplate& m_template;
-  CWnd* m_pParentWnd;
   DialogWindow* m_pWindow = nullptr;
   ControlList m_controls;
   int m_nLockNotify = 0;

@@ -12,7 +12,6 @@ public:
   using std::string::string;
   CString() = default;
   CString(std::string text) : std::string(std::move(text)) {}
-
   bool IsEmpty() const { return empty(); }
 
   // Replaces the contents with printf-style output, measured first so that none is ever cut short.
@@ -42,7 +41,6 @@ public:
     if (at >= m_items.size()) m_items.resize(at + 1);
     m_items[at] = value;
   }
-
 private:
   std::vector<CString> m_items;
 };

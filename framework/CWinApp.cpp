@@ -1,5 +1,4 @@
-// Start-up on a platform that can place the window, help through the desktop, resources under ":/res/<type>/<name>" of
-// Qt's resource system, message boxes, and the INI profile in the user's configuration directory.
+// Start-up, help through the desktop, resources from Qt's resource system, message boxes and the INI profile.
 #include "framework/CWinApp.h"
 
 #include <QDesktopServices>
@@ -22,7 +21,6 @@ QString profilePath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
          QCoreApplication::applicationName() + QStringLiteral(".ini");
 }
-
 QString profileKey(const char* section, const char* entry) { return QString::fromUtf8(section) + '/' + QString::fromUtf8(entry); }
 }  // namespace
 
@@ -34,25 +32,20 @@ CWinApp::CWinApp(const char* appName) {
 CWinApp::~CWinApp() {
   if (theApplication == this) theApplication = nullptr;
 }
-
 CWinApp* AfxGetApp() { return theApplication; }
 void CWinApp::OnHelp() { QDesktopServices::openUrl(QUrl(QStringLiteral("man:") + QCoreApplication::applicationName())); }
 
 int CWinApp::GetProfileInt(const char* section, const char* entry, int nDefault) {
   const QVariant stored = QSettings(profilePath(), QSettings::IniFormat).value(profileKey(section, entry));
-  // What this run wrote stays cached as the integer it was; a file read gives text. A value with a comma reads back as
-  // a list, which has no single text and so gives the default.
-  if (stored.typeId() == QMetaType::Int) return stored.toInt();
+  // A value with a comma reads back as a list, which has no single text and so gives the default.
   bool ok = false;
-  const int value = stored.typeId() == QMetaType::QString ? stored.toString().trimmed().toInt(&ok, 10) : 0;
+  const int value = stored.toString().trimmed().toInt(&ok, 10);
   return ok ? value : nDefault;
 }
 
 bool CWinApp::WriteProfileInt(const char* section, const char* entry, int nValue) {
-  // QSettings keeps a change that it failed to write, writes it at the next access to the same file, and reads see it
-  // meanwhile. So a change is made only where it can be written: the directory must exist or be made and be writable,
-  // an existing store must be a readable file. QSettings then renames a new file over the old one, so a crash never
-  // leaves a store cut short.
+  // QSettings keeps a change that it failed to write, for later writes and for reads, so a change is made only where it
+  // can be written: a writable directory, and no store or a readable file. The new file is renamed over the old one.
   const QFileInfo file(profilePath());
   if (!QDir().mkpath(file.absolutePath()) || !QFileInfo(file.absolutePath()).isWritable() ||
       (file.exists() && (!file.isFile() || !file.isReadable())))
@@ -62,7 +55,6 @@ bool CWinApp::WriteProfileInt(const char* section, const char* entry, int nValue
   profile.sync();
   return profile.status() == QSettings::NoError;
 }
-
 HICON CWinApp::LoadIcon(UINT id) const { return loadIconResource(id); }
 
 HICON loadIconResource(UINT id) {
@@ -97,7 +89,6 @@ ResourceBytes CResourceModule::FindResource(int name, int type) const {
   const bool inPlace = resource.compressionAlgorithm() == QResource::NoCompression;
   return {inPlace ? reinterpret_cast<const char*>(resource.data()) : nullptr, static_cast<DWORD>(resource.size())};
 }
-
 HINSTANCE AfxGetResourceHandle() { return currentModule; }
 void AfxSetResourceHandle(HINSTANCE module) { currentModule = module ? module : &executableModule; }
 MessageBoxHandler AfxSetMessageBoxHandler(MessageBoxHandler handler) { return std::exchange(messageBoxHandler, std::move(handler)); }

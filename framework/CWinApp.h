@@ -1,5 +1,4 @@
-// The application object and the start of the process; the executable's resources, message boxes, help, and the
-// per-user profile of integer settings.
+// The application object and the start of the process; resources, message boxes, help and the integer profile.
 #pragma once
 
 #include "framework/CString.h"
@@ -23,8 +22,7 @@ public:
   virtual bool OnWndMsg(Message& /*msg*/) { return false; }
   // Shows the program's manual page through the desktop; where the desktop cannot, nothing happens.
   void OnHelp();
-  // Qt draws no other kind of control than three-dimensional ones; kept so that start-up reads as designed.
-  bool Enable3dControls() { return true; }
+  bool Enable3dControls() { return true; }  // the only kind Qt draws; kept so that start-up reads as designed
   // The integer stored under section/entry, or nDefault when it is missing or is not a decimal integer.
   int GetProfileInt(const char* section, const char* entry, int nDefault);
   // Stores one integer; a store that cannot be written keeps its earlier contents.
@@ -35,8 +33,7 @@ public:
 };
 
 CWinApp* AfxGetApp();
-// Hosting of embedded controls has no counterpart here; kept so that start-up reads as designed.
-inline void AfxEnableControlContainer() {}
+inline void AfxEnableControlContainer() {}  // nothing is embedded here; kept so that start-up reads as designed
 
 // The QApplication every entry point needs: on a platform that can place and raise the window, with the C runtime's
 // numbers kept in the "C" locale (Qt adopts the user's, under which atof stops at the "." of "67.5").

@@ -1,15 +1,13 @@
 // Window operations on the Qt widget that stands for a window or control.
 #include "framework/CWnd.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QWindow>
 
-const CWnd CWnd::wndTopMost;
-const CWnd CWnd::wndNoTopMost;
+const CWnd CWnd::wndTopMost, CWnd::wndNoTopMost;
 
 CString windowText(const QWidget* widget) {
   if (const auto* label = qobject_cast<const QLabel*>(widget)) return CString::fromQString(label->text());
@@ -21,19 +19,13 @@ void setWindowText(QWidget* widget, const CString& text) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(text.toQString());
   auto* label = qobject_cast<QLabel*>(widget);
   if (!label) return;
-  const QString before = label->text();
   label->setText(text.toQString());
-  // A box that is read out as text tells assistive tools what changed in it.
-  if (QAccessibleInterface* box = QAccessible::queryAccessibleInterface(label); box && box->textInterface() && before != label->text()) {
-    QAccessibleTextUpdateEvent event(label, 0, before, label->text());
-    QAccessible::updateAccessibility(&event);
-  }
+  if (label->property("valueBox").toBool()) label->setAccessibleDescription(label->text());
 }
 
 void CWnd::ShowWindow(int nCmdShow) {
   if (m_hWnd) m_hWnd->setVisible(nCmdShow != SW_HIDE);
 }
-
 void CWnd::SetWindowText(const CString& text) { setWindowText(m_hWnd, text); }
 
 CRect CWnd::GetWindowRect() const {

@@ -1,5 +1,4 @@
-// Windows and controls as the program addresses them (shown or hidden, titled, placed, kept on top), and the drop-down
-// item list.
+// Windows and controls as the program addresses them, and the drop-down item list.
 #pragma once
 
 #include "framework/CString.h"
@@ -12,7 +11,7 @@ class CWnd {
 public:
   CWnd() = default;
   virtual ~CWnd() = default;
-  CWnd(const CWnd&) = delete;
+  CWnd(const CWnd&) = delete;  // a window has one owner
   CWnd& operator=(const CWnd&) = delete;
 
   QWidget* GetSafeHwnd() const { return m_hWnd; }
@@ -28,9 +27,7 @@ public:
   // never sees it. Only dialogs have a message map.
   virtual void PostCommand(int /*id*/) {}
 
-  static const CWnd wndTopMost;
-  static const CWnd wndNoTopMost;
-
+  static const CWnd wndTopMost, wndNoTopMost;
 protected:
   friend void DDX_Control(class CDataExchange* pDX, int nIDC, CWnd& rControl);
   QPointer<QWidget> m_hWnd;

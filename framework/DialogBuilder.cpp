@@ -1,11 +1,9 @@
-// Widgets for each kind of template control, placed in dialog units of "MS Sans Serif" 8 or its fallback, and what
-// assistive tools read of them.
+// Widgets for each kind of template control, placed in dialog units of the template's font or its fallback.
 #include "framework/CWinApp.h"
+#include "framework/CWnd.h"
 #include "framework/DialogTemplate.h"
 
 #include <QAbstractSpinBox>
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,52 +26,9 @@ public:
   using QAbstractSpinBox::lineEdit;
   void stepBy(int steps) override { m_propose(-steps); }
   StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
-
 private:
   std::function<void(int)> m_propose;
 };
-
-// A box that shows a figure: named by its caption (or its own name), the figure as its value and as read-only text. Qt
-// would read a label's text as its name and give it no value.
-class AccessibleValueBox final : public QAccessibleWidget, public QAccessibleTextInterface {
-public:
-  explicit AccessibleValueBox(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this) : QAccessibleWidget::interface_cast(type);
-  }
-  QString text(QAccessible::Text type) const override { return type == QAccessible::Value ? figure() : QAccessibleWidget::text(type); }
-  QAccessible::State state() const override {
-    QAccessible::State state = QAccessibleWidget::state();
-    state.readOnly = true;
-    return state;
-  }
-  QString text(int startOffset, int endOffset) const override { return figure().mid(startOffset, endOffset - startOffset); }
-  int characterCount() const override { return static_cast<int>(figure().size()); }
-  // Read-only text: no selection, the caret at the start, and no geometry beyond the box's own.
-  void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
-  int selectionCount() const override { return 0; }
-  void addSelection(int, int) override {}
-  void removeSelection(int) override {}
-  void setSelection(int, int, int) override {}
-  int cursorPosition() const override { return 0; }
-  void setCursorPosition(int) override {}
-  QRect characterRect(int) const override { return {}; }
-  int offsetAtPoint(const QPoint&) const override { return -1; }
-  void scrollToSubstring(int, int) override {}
-  QString attributes(int, int* startOffset, int* endOffset) const override {
-    *startOffset = 0;
-    *endOffset = characterCount();
-    return {};
-  }
-
-private:
-  QString figure() const { return static_cast<QLabel*>(widget())->text(); }
-};
-
-QAccessibleInterface* valueBoxFactory(const QString& className, QObject* object) {
-  const bool valueBox = className == QLatin1String("QLabel") && object->property("valueBox").toBool();
-  return valueBox ? new AccessibleValueBox(static_cast<QLabel*>(object)) : nullptr;
-}
 
 struct BaseUnits { qreal cx; int cy; };  // pixels per four horizontal and per eight vertical dialog units
 
@@ -85,34 +40,30 @@ QRect toPixels(const BaseUnits& units, int x, int y, int cx, int cy) {
   return {topLeft, QPoint(edge(x + cx, units.cx, 4) - 1, edge(y + cy, units.cy, 8) - 1)};
 }
 
-bool isValueBox(const DialogTemplate& dialogTemplate, const DialogControl& control) {
-  const auto names = [&](const DialogControl& other) { return other.captionFor == control.id; };
-  return control.kind == ControlKind::Static &&
-         (control.accessibleName || (control.id != -1 && std::ranges::any_of(dialogTemplate.controls, names)));
-}
+// A sunken static is a box that shows a figure.
+bool isValueBox(const DialogControl& control) { return control.kind == ControlKind::Static && (control.styles & SS_SUNKEN); }
 
 // The font's average character width and its line height in whole pixels, so that eight units hold one line. The
-// template was drawn for "MS Sans Serif", narrower than most fallbacks in some words: where a one-line caption would
-// not fit its box, the unit widens until it does, so the window keeps its proportions rather than cutting or crowding a
-// caption.
+// template was drawn for "MS Sans Serif", narrower than most fallbacks: where a one-line caption would not fit its box,
+// the unit widens until it does, so the window keeps its proportions rather than cutting a caption.
 BaseUnits baseUnits(const QFont& font, const DialogTemplate& dialogTemplate) {
   const QFontMetricsF metrics(font);
   const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   BaseUnits units{metrics.horizontalAdvance(alphabet) / alphabet.size(), static_cast<int>(std::ceil(metrics.height()))};
   for (const DialogControl& control : dialogTemplate.controls) {
-    if (control.kind != ControlKind::Static || isValueBox(dialogTemplate, control) || std::strchr(control.text, '\n')) continue;
-    // A sunken frame takes a pixel on either side, and a pixel more covers the rounding of the box's edges.
-    const int frame = (control.styles & SS_SUNKEN) ? 3 : 1;
-    units.cx = std::max(units.cx, 4.0 * (QFontMetrics(font).horizontalAdvance(QString::fromUtf8(control.text)) + frame) / control.cx);
+    if (control.kind != ControlKind::Static || isValueBox(control) || std::strchr(control.text, '\n')) continue;
+    // A pixel more covers the rounding of the box's edges.
+    units.cx = std::max(units.cx, 4.0 * (QFontMetrics(font).horizontalAdvance(QString::fromUtf8(control.text)) + 1) / control.cx);
   }
   return units;
 }
 
 QLabel* makeStatic(QWidget* parent, const DialogControl& control, bool valueBox) {
   auto* label = new QLabel(parent);
-  // Before the first text: assistive tools keep the first reading they take of a control.
-  if (valueBox) label->setProperty("valueBox", true);
-  label->setText(QString::fromUtf8(control.text));
+  // A box that shows a figure is read out as its caption (or its own name) with the figure as description; Qt would
+  // read a label's text as its name.
+  label->setProperty("valueBox", valueBox);
+  setWindowText(label, control.text);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->setAlignment(((control.styles & SS_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft) |
@@ -150,7 +101,6 @@ QComboBox* makeComboBox(QWidget* parent, const DialogControl& control, const Con
 }  // namespace
 
 ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, const ControlNotify& notify) {
-  [[maybe_unused]] static const bool factoryInstalled = (QAccessible::installFactory(valueBoxFactory), true);
   // The template's size was the desktop's own text size where it was drawn; a desktop set to larger text gets a dialog
   // that grows with it, never one that reads smaller.
   const QFont desktop = QApplication::font();
@@ -171,7 +121,7 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
     QWidget* placed = nullptr;  // takes the area; the widget that answers for the id may lie inside it
     QWidget* answering = nullptr;
     switch (control.kind) {
-      case ControlKind::Static: placed = makeStatic(window, control, isValueBox(dialogTemplate, control)); break;
+      case ControlKind::Static: placed = makeStatic(window, control, isValueBox(control)); break;
       case ControlKind::Icon:
         placed = new QLabel(window);
         static_cast<QLabel*>(placed)->setPixmap(loadIconResource(std::atoi(control.text)).pixmap(std::min(area.width(), area.height())));
@@ -209,6 +159,7 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
     if (rows[i].captionFor == 0 || named == controls.end()) continue;
     QWidget* target = named->second == (spin ? spin->lineEdit() : nullptr) ? spin : named->second;
     static_cast<QLabel*>(controls[i].second)->setBuddy(target);
+    if (qobject_cast<QLabel*>(target)) target->setAccessibleName(QString::fromUtf8(rows[i].text));  // Qt names no label by its buddy
   }
   return controls;
 }

@@ -1,5 +1,4 @@
-// Dialog templates as the program writes them, one row per control with its position in dialog units, and the building
-// of a template's widgets on a window.
+// Dialog templates as the program writes them, one row per control in dialog units, and building them.
 #pragma once
 
 #include "framework/Types.h"
@@ -11,7 +10,7 @@
 enum class ControlKind { Static, Icon, Edit, ComboBox, PushButton, CheckBox, UpDown };
 // Styles that change how a control is built, everything else being Qt's default: reached with Tab, framed edit, sunken
 // static, text centred across and down, edit text centred, read-only edit (its text can still be copied), the button
-// Enter presses, a check box's caption on the left.
+// Enter presses, a check box's caption on the left. A sunken static shows a figure, read out under its caption or name.
 enum ControlStyle : unsigned { WS_TABSTOP = 1, WS_BORDER = 2, SS_SUNKEN = 4, SS_CENTER = 8, SS_CENTERIMAGE = 16,
                                ES_CENTER = 32, ES_READONLY = 64, BS_DEFPUSHBUTTON = 128, BS_LEFTTEXT = 256 };
 // WS_EX_APPWINDOW: a window of its own on the task bar rather than a box over its owner.
@@ -22,11 +21,8 @@ struct DialogControl {
   ControlKind kind;
   const char* text;  // for an icon, the number of its icon resource
   bool shown;
-  int x, y, cx, cy;
-  unsigned styles;
-  // What a screen reader calls the control where neither its own text nor a caption says it. A static with a name of
-  // its own, or named by a caption, shows a figure, which is read out under that name.
-  const char* accessibleName = nullptr;
+  int x, y, cx, cy; unsigned styles;
+  const char* accessibleName = nullptr;  // what a screen reader calls it where neither its text nor a caption says it
   int captionFor = 0;  // for a caption: the id of the control it names
 };
 
@@ -34,8 +30,7 @@ struct DialogTemplate {
   int id;
   const char* caption;
   int cx, cy;  // client area
-  const char* fontName;
-  int pointSize;
+  const char* fontName; int pointSize;
   unsigned styles;
   std::span<const DialogControl> controls;
 };

@@ -1,5 +1,4 @@
-// The locale that the system-wide configuration names, its five number-format items from ICU, read once, and our own
-// formatting of the decimal texts that prices are written as.
+// The locale the system-wide configuration names, its number items from ICU, read once, and the price formatter.
 #include "framework/Locale.h"
 
 #include <unicode/decimfmt.h>
@@ -69,35 +68,23 @@ icu::Locale icuLocaleFor(const std::string& posixName) {
   return icu::Locale((id + "@numbers=latn").c_str());
 }
 
-// The platform's negative-number order for a decimal pattern's negative prefix and suffix.
-int negativeOrderOf(const icu::UnicodeString& prefix, const icu::UnicodeString& suffix, const icu::UnicodeString& minus) {
-  const icu::UnicodeString space(u" ");
-  if (prefix == icu::UnicodeString(u"(") && suffix == icu::UnicodeString(u")")) return 0;
-  if (suffix.isEmpty() && prefix == minus + space) return 2;
-  if (prefix.isEmpty() && suffix == minus) return 3;
-  if (prefix.isEmpty() && suffix == space + minus) return 4;
-  return 1;
-}
-
+// The leading zero and the negative order are the platform's usual ones: no price is negative, and an amount below 1
+// is written as "0" before it reaches the formatter, so neither is ever shown.
 NumberItems itemsOf(const icu::Locale& locale) {
   UErrorCode status = U_ZERO_ERROR;
   const std::unique_ptr<icu::NumberFormat> format(icu::NumberFormat::createInstance(locale, status));
   const auto* decimal = dynamic_cast<const icu::DecimalFormat*>(format.get());
-  if (U_FAILURE(status) || !decimal) return {{LOCALE_ILZERO, "1"}, {LOCALE_SGROUPING, "0"}, {LOCALE_SDECIMAL, "."},
-                                             {LOCALE_STHOUSAND, ","}, {LOCALE_INEGNUMBER, "1"}};
-  const icu::DecimalFormatSymbols& symbols = *decimal->getDecimalFormatSymbols();
-  NumberItems items{{LOCALE_ILZERO, decimal->getMinimumIntegerDigits() > 0 ? "1" : "0"}, {LOCALE_SGROUPING, "0"}};
+  NumberItems items{{LOCALE_ILZERO, "1"}, {LOCALE_SGROUPING, "0"}, {LOCALE_SDECIMAL, "."}, {LOCALE_STHOUSAND, ","},
+                    {LOCALE_INEGNUMBER, "1"}};
+  if (!decimal) return items;
   // Group sizes from the decimal sign leftwards, and a last 0 for "repeat the last one".
   const int32_t primary = decimal->getGroupingSize(), secondary = decimal->getSecondaryGroupingSize();
   if (decimal->isGroupingUsed() && primary > 0)
     items[LOCALE_SGROUPING] = std::to_string(primary) + (secondary > 0 && secondary != primary ? ';' + std::to_string(secondary) : "") + ";0";
+  const icu::DecimalFormatSymbols& symbols = *decimal->getDecimalFormatSymbols();
+  items[LOCALE_SDECIMAL] = items[LOCALE_STHOUSAND] = "";
   symbols.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol).toUTF8String(items[LOCALE_SDECIMAL]);
   symbols.getSymbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol).toUTF8String(items[LOCALE_STHOUSAND]);
-  icu::UnicodeString prefix, suffix;
-  decimal->getNegativePrefix(prefix);
-  decimal->getNegativeSuffix(suffix);
-  const icu::UnicodeString minus = symbols.getSymbol(icu::DecimalFormatSymbols::kMinusSignSymbol);
-  items[LOCALE_INEGNUMBER] = std::to_string(negativeOrderOf(prefix, suffix, minus));
   return items;
 }
 

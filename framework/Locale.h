@@ -1,5 +1,4 @@
-// The system default locale's number format: the platform's locale query and number formatter, for the locale that the
-// machine's system-wide configuration names (never the user's environment), with ICU's data for it.
+// The system default locale's number format, from the machine's system-wide configuration, never the user's.
 #pragma once
 
 #include "framework/Types.h"
@@ -13,8 +12,8 @@ constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x0800;  // the only locale the layer kno
 enum : LCTYPE { LOCALE_SDECIMAL = 0x0E, LOCALE_STHOUSAND = 0x0F, LOCALE_SGROUPING = 0x10, LOCALE_ILZERO = 0x12,
                 LOCALE_INEGNUMBER = 0x1010 };
 
-// Prices are never negative and an amount below 1 is written as "0" before it reaches the formatter, so the leading
-// zero and the negative order are read from the locale but never shown.
+// Prices are never negative and an amount below 1 is written as "0" before it reaches the formatter, so neither the
+// leading zero nor the negative order is ever shown.
 struct NUMBERFMT {
   UINT NumDigits;      // decimals the value must not exceed; fewer are padded
   UINT LeadingZero;

@@ -1,5 +1,4 @@
-// A lock file claims the title, and a user-only local socket beside it carries one request line, "activate" and the
-// launcher's token, from a later copy to the copy that holds the claim.
+// A lock file claims the title; a user-only socket beside it carries one request line from a later copy.
 #include "framework/SingleInstance.h"
 
 #include <QApplication>
@@ -58,12 +57,10 @@ void completeLaunch(const QByteArray& token) {
     return;
   }
   setStartupId(token.constData());
-  auto* messenger = new QWindow;
-  messenger->setFlags(Qt::ToolTip | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus);
-  messenger->setProperty("_q_showWithoutActivating", true);
-  messenger->setGeometry(-10, -10, 1, 1);
-  messenger->show();
-  messenger->deleteLater();
+  QWindow messenger;  // Qt sends the end as it shows the window; the window may go at once
+  messenger.setFlags(Qt::ToolTip | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus);
+  messenger.setGeometry(-10, -10, 1, 1);
+  messenger.show();
 }
 
 void bringForward(const QString& title, const QByteArray& token) {

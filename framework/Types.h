@@ -1,5 +1,4 @@
-// The platform's types and the message, notification and command values that the program's tables use, and the message
-// map: one table per window or application of (message, notification, id, handler).
+// The platform's types, the message, notification and command values of the program's tables, and the message map.
 #pragma once
 
 #include <QIcon>
@@ -23,10 +22,7 @@ enum : UINT { CN_COMMAND = 0, BN_CLICKED = 0, CBN_SELCHANGE = 1, EN_CHANGE = 0x0
 enum : int { IDOK = 1, IDCANCEL = 2, ID_HELP = 0xE146, SW_HIDE = 0, SW_SHOW = 5 };
 enum : UINT { SWP_NOSIZE = 0x0001, SWP_NOMOVE = 0x0002, SWP_NOZORDER = 0x0004, MB_OK = 0x0000 };
 
-struct CPoint {
-  int x = 0, y = 0;
-  friend bool operator==(const CPoint&, const CPoint&) = default;
-};
+struct CPoint { int x = 0, y = 0; friend bool operator==(const CPoint&, const CPoint&) = default; };
 struct CRect {
   int left = 0, top = 0, right = 0, bottom = 0;
   int Width() const { return right - left; }
@@ -49,8 +45,7 @@ struct Message {
 
 template <class T>
 struct MessageMapEntry {
-  UINT message, code;
-  int id;
+  UINT message, code; int id;
   std::variant<void (T::*)(), void (T::*)(NMHDR*, LRESULT*), void (T::*)(CWnd*, CPoint), HICON (T::*)()> handler;
 };
 

@@ -1,10 +1,10 @@
-// The loader over tables of our own making and over the carried one: which lines become rows, what each field
-// holds, what a failure leaves behind, and the list the window fills from it.
+// The loader over tables of our own making and over the carried one: which lines become rows, what each field holds,
+// what a failure leaves behind, and the list the window fills from it.
 #include "catalogue/ItemTableLoader.h"
 #include "tests/support/Support.h"
 
 namespace {
-// A data line whose field k reads "<name>.<k>", with `tabs` TABs.
+// A data line whose field k reads "<name>.<k>", with tabs TABs.
 std::string line(const std::string& name, int tabs = 37) {
   std::string text = name;
   for (int k = 1; k <= tabs; ++k) text += "\t" + name + "." + std::to_string(k);
@@ -17,17 +17,15 @@ std::string lines(const std::vector<std::string>& each) {
   return bytes;
 }
 
-// The 38 fields of a line as the row pattern splits it, seen up to a NUL as the pattern sees it: the text between
-// TABs, the surplus of a line with more TABs in the last field, and every field empty for a line with fewer.
+// The 38 fields of a line as the row pattern splits it, up to a NUL as the pattern sees it: the text between TABs,
+// the surplus of a line with more TABs in the last field, and every field empty for a line with fewer.
 std::vector<std::string> fieldsOf(std::string text) {
   text = text.substr(0, text.find('\0'));
   std::vector<std::string> fields;
-  for (std::size_t from = 0; fields.size() < 37;) {
-    const std::size_t tab = text.find('\t', from);
-    if (tab == std::string::npos) return std::vector<std::string>(38);
+  for (std::size_t from = 0, tab; fields.size() < 37; from = tab + 1) {
+    if ((tab = text.find('\t', from)) == std::string::npos) return std::vector<std::string>(38);
     fields.push_back(text.substr(from, tab - from));
-    from = tab + 1;
-    if (fields.size() == 37) fields.push_back(text.substr(from));
+    if (fields.size() == 37) fields.push_back(text.substr(tab + 1));
   }
   return fields;
 }
@@ -40,61 +38,43 @@ void expectRows(const ItemCatalogue& catalogue, const std::vector<std::string>& 
   }
 }
 
-TEST(Loader, TakesEveryDataLineAsARowOfItsFields) {
+TEST(Loader, TakesEveryDataLineAsARowOfItsFieldsAndReportsATableThatCannotBeRead) {
   const std::string a = line("a"), b = line("b"), nul = std::string("n\0", 2) + line("b").substr(1);
-  const struct { const char* name; std::string bytes; std::vector<std::string> rows; } cases[] = {
+  const struct { const char* name; std::optional<std::string> bytes; std::vector<std::string> rows; bool inPlace = true; } cases[] = {
       {"comment lines anywhere", lines({line(";Item"), a, ";x", ";", b, line(";late")}), {a, b}},
       {"a blank before the semicolon", lines({line(" ;x")}), {line(" ;x")}},
       {"empty lines add none, blank and short lines empty rows", "\r\n" + lines({a, "", "   ", line("c", 36), b}),
        {a, "   ", line("c", 36), b}},
       {"LF line ends and a last line without one", a + "\n" + b, {a, b}},
       {"a CR at the very end is text", a + "\r", {a + "\r"}},
-      {"more TABs than fields", lines({line("m", 40)}), {line("m", 40)}},
-      {"empty fields", lines({std::string(37, '\t')}), {std::string(37, '\t')}},
+      {"more TABs than fields, and empty fields", lines({line("m", 40), std::string(37, '\t')}), {line("m", 40), std::string(37, '\t')}},
       {"NUL bytes", lines({a + std::string("\0z", 2), nul}), {a + std::string("\0z", 2), nul}},
       {"a line longer than any buffer", lines({line(std::string(5000, 'x'))}), {line(std::string(5000, 'x'))}},
       {"an empty table", "", {}},
+      {"an absent table", std::nullopt, {}},
+      {"a table that cannot be read in place", lines({a}), {}, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const TableModule table(c.bytes);
+    const TableModule table(c.bytes, c.inPlace);
     CollectedMessages messages;
     ItemCatalogue catalogue;
     loadItemTable(catalogue);
     expectRows(catalogue, c.rows);
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(messages.texts, c.inPlace ? std::vector<CString>{} : std::vector<CString>{"Data File could not be opened.  (error = 1)"});
   }
-}
-
-TEST(Loader, ATableThatCannotBeReadInPlaceIsReportedAndAnAbsentOneIsNot) {
-  CollectedMessages messages;
-  ItemCatalogue catalogue;
-  {
-    const TableModule compressed(lines({line("a")}), /*inPlace=*/false);
-    loadItemTable(catalogue);
-  }
-  EXPECT_EQ(messages.texts, std::vector<CString>{"Data File could not be opened.  (error = 1)"});
-  {
-    const TableModule absent(std::nullopt);
-    loadItemTable(catalogue);
-  }
-  EXPECT_EQ(messages.texts.size(), 1u);
-  expectRows(catalogue, {});
 }
 
 TEST(Loader, TheWindowListsTheCarriedTableAndASecondLoadDoublesListAndArraysInStep) {
   withWindow([](PriceDlgProbe& dlg) {
     ASSERT_EQ(dlg.items()->count(), 58);
-    EXPECT_EQ(dlg.items()->itemText(0), QStringLiteral("Axe"));
     EXPECT_EQ(dlg.items()->itemText(57), QStringLiteral("*Raider Suit"));
-    EXPECT_EQ(dlg.m_arrExcRate.GetAt(49),
-              "Chainmail Leggings, Chainmail Tunic, Ringmail Gloves, Ringmail Sleeves, Plate Gorget, Close Helm");
     dlg.OnLoad();
     ASSERT_EQ(dlg.items()->count(), 116);
     for (const CatalogueColumn& column : kCatalogueColumns) EXPECT_EQ((dlg.*column.array).GetSize(), 116);
     for (int row = 0; row < 116; ++row) {
       EXPECT_EQ(dlg.items()->itemText(row).toStdString(), dlg.m_arrItem.GetAt(row));
-      EXPECT_EQ(dlg.m_arrDOA50.GetAt(row), dlg.m_arrDOA50.GetAt(row % 58));
+      EXPECT_EQ(dlg.m_arrExcRate.GetAt(row), dlg.m_arrExcRate.GetAt(row % 58));
     }
   });
 }

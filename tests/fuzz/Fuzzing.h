@@ -1,18 +1,15 @@
-// What the fuzz targets share: headless Qt and the application object for the whole run, a message box taken for a
-// finding, and a finding reported with what went wrong.
+// What the fuzz targets share: headless Qt and the application object for the whole run, and any message box or broken
+// rule taken for a finding, reported with what went wrong.
 #pragma once
 
 #include "tests/support/Support.h"
 
-#include <cstdio>
-#include <cstdlib>
-
-[[noreturn]] inline void finding(const char* target, const std::string& what) {
-  std::fprintf(stderr, "%s: %s\n", target, what.c_str());
+[[noreturn]] inline void finding(const std::string& what) {
+  std::fprintf(stderr, "finding: %s\n", what.c_str());
   std::abort();
 }
 
-inline void startFuzzing(int* argc, char*** argv, const char* target) {
+inline void startFuzzing(int* argc, char*** argv) {
   startHeadless(*argc, *argv);
-  AfxSetMessageBoxHandler([target](const CString& text) -> int { finding(target, "unexpected message: " + text); });
+  AfxSetMessageBoxHandler([](const CString& text) -> int { finding("unexpected message: " + text); });
 }

@@ -1,56 +1,37 @@
 #!/usr/bin/env bash
 # The desktop files and the Debian package: the validators' verdicts, icons that are the program's own dollar sign
-# enlarged without blurring, the package's fields and contents, lintian, and the unpacked program starting and
-# handing a second start over. Exits 77 (skipped) when a tool it needs is not installed.
+# enlarged without blurring, the package's contents, lintian, and the unpacked program starting and handing a second
+# start over. Exits 77 (skipped) when a tool it needs is not installed.
 # Usage: package.sh BUILD_DIR CPACK VERSION APP_ID ICON_SOURCE_DIR
 set -euo pipefail
 build=$1 cpack=$2 version=$3 app_id=$4 icons=$5
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli compare readelf; do
+for tool in dpkg-deb lintian desktop-file-validate appstreamcli compare; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/setup --test installs it)"; exit 77; }
 done
-generated=$build/packaging
-desktop-file-validate "$generated/$app_id.desktop"
-appstreamcli validate --no-net "$generated/$app_id.metainfo.xml"
-for icon in "16 dollar16 1" "32 dollar32 1" "48 dollar16 3" "256 dollar32 8"; do
+desktop-file-validate "$build/packaging/$app_id.desktop"
+appstreamcli validate --no-net "$build/packaging/$app_id.metainfo.xml"
+for icon in "16 dollar16 1" "48 dollar16 3" "256 dollar32 8"; do
   read -r size source factor <<<"$icon"
   differing=$(convert "$icons/$source.xpm" -filter point -resize "$((factor * 100))%" png:- |
-    compare -metric AE - "$generated/hicolor/${size}x$size/apps/$app_id.png" null: 2>&1) || true
+    compare -metric AE - "$build/packaging/hicolor/${size}x$size/apps/$app_id.png" null: 2>&1) || true
   [ "$differing" = 0 ] || fail "the $size px icon is not $source enlarged $factor times: $differing pixels differ"
 done
 
-work=$(mktemp -d)
-first=
+work=$(mktemp -d) first=
 trap '[ -z "$first" ] || kill "$first"; rm -rf "$work"' EXIT
 "$cpack" --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack failed"; }
 package=$work/quenchmark_${version}_$(dpkg --print-architecture).deb
-[ -f "$package" ] || fail "no $(basename "$package") was built"
-field() { dpkg-deb -f "$package" "$1"; }
-[ "$(field Version)" = "$version" ] || fail "version $(field Version)"
-for dependency in libqt6widgets6 libicu libpcre2-posix qt6-qpa-plugins; do
-  [[ ", $(field Depends)" == *", $dependency"* ]] || fail "Depends lacks $dependency: $(field Depends)"
-done
-[[ "$(field Recommends)" == *qt6-wayland* ]] || fail "Recommends lacks qt6-wayland"
-while read -r mode owner _ _ _ path; do
-  [ "$owner" = root/root ] || fail "$path is owned by $owner"
-  case "$mode:$path" in
-    d*) [ "$mode" = drwxr-xr-x ] ;; -*:./usr/bin/*) [ "$mode" = -rwxr-xr-x ] ;; *) [ "$mode" = -rw-r--r-- ] ;;
-  esac || fail "$path has mode $mode"
-done < <(dpkg-deb --fsys-tarfile "$package" | tar -tvf -)
+[[ "$(dpkg-deb -f "$package" Depends)" == *qt6-qpa-plugins* ]] || fail "Depends lacks qt6-qpa-plugins"
 root=$work/root
 dpkg-deb -x "$package" "$root"
 for path in applications/$app_id.desktop metainfo/$app_id.metainfo.xml icons/hicolor/256x256/apps/$app_id.png \
-            man/man1/quenchmark.1.gz man/man1/quenchmark-sheet.1.gz doc/quenchmark/copyright doc/quenchmark/changelog.gz; do
+            man/man1/quenchmark.1.gz man/man1/quenchmark-sheet.1.gz doc/quenchmark/copyright; do
   [ -f "$root/usr/share/$path" ] || fail "the package lacks /usr/share/$path"
-done
-for program in quenchmark quenchmark-sheet; do
-  ! readelf -SW "$root/usr/bin/$program" | grep -qE ' \.(symtab|debug_[a-z]+|comment) ' || fail "$program is not stripped"
-  readelf -d "$root/usr/bin/$program" | grep -q BIND_NOW || fail "$program is not linked with -z now"
 done
 lintian --fail-on error,warning "$package"
 
 # The unpacked program finds every library and comes up; a second start hands over to it and ends.
-! ldd "$root/usr/bin/quenchmark" | grep 'not found' || fail "libraries are missing"
 mkdir -m 700 "$work/runtime"
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$work XDG_CACHE_HOME=$work XDG_RUNTIME_DIR=$work/runtime
 "$root/usr/bin/quenchmark" & first=$!

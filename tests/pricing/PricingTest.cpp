@@ -1,5 +1,6 @@
 // The figures the window shows: the worked examples, suits, the spin arrows, one calculation for every change, and
 // prices under the system locale, whatever the user's environment says.
+#include "framework/Locale.h"
 #include "pricing/FormatAmount.h"
 #include "tests/support/Support.h"
 #include "tests/support/WorkedExamples.h"
@@ -7,8 +8,6 @@
 #include <QTest>
 
 namespace {
-constexpr int kRateBoxes[] = {IDC_EXEC_RATE, IDC_NORM_RATE, IDC_BA_RATE, IDC_FAIL_RATE, IDC_DOA};
-
 class Pricing : public ::testing::Test {
 protected:
   SystemLocale m_locale{"LANG=en_US.UTF-8\n"};
@@ -16,6 +15,7 @@ protected:
 };
 
 TEST_F(Pricing, TheWorkedExamplesShowEveryFigure) {
+  constexpr int kRateBoxes[] = {IDC_EXEC_RATE, IDC_NORM_RATE, IDC_BA_RATE, IDC_FAIL_RATE, IDC_DOA};
   withWindow([&](PriceDlgProbe& dlg) {
     for (const WorkedExample& example : kWorkedExamples) {
       SCOPED_TRACE(std::string(example.item) + " at " + std::to_string(example.level) + ", Rate " + std::to_string(example.rate));
@@ -27,56 +27,11 @@ TEST_F(Pricing, TheWorkedExamplesShowEveryFigure) {
       EXPECT_EQ(dlg.shown(IDC_SET_CONTENTS), example.parts ? example.parts : "Set Contents");
       for (int field = 0; field < 5; ++field) {
         EXPECT_EQ(dlg.visible(kRateBoxes[field]) && dlg.visible(kRateBoxes[field] + IDC_EXEC_RATE_LABEL - IDC_EXEC_RATE), !example.parts);
-        if (!example.parts) {
-          EXPECT_EQ(dlg.shown(kRateBoxes[field]), example.rates[field]);
-        }
+        if (!example.parts) EXPECT_EQ(dlg.shown(kRateBoxes[field]), example.rates[field]);
       }
     }
   });
   EXPECT_TRUE(m_messages.texts.empty());
-}
-
-TEST_F(Pricing, OnlyThePriceFollowsTheSystemLocaleAndNeverTheUsersEnvironment) {
-  const SystemLocale german("# written by hand\nexport LC_NUMERIC='de_DE.UTF-8' # numbers\nLANG=en_GB.UTF-8\n");
-  qputenv("LC_ALL", "en_US.UTF-8");
-  withWindow([](PriceDlgProbe& dlg) {
-    dlg.price("Plate Breastpiece", ID_SKILL_100, "12");
-    EXPECT_EQ(dlg.shown(IDC_IGTS_REQ2), "196.29");
-    EXPECT_EQ(dlg.shown(IDC_PRICE), "2.355,45");
-  });
-  qunsetenv("LC_ALL");
-}
-
-struct LocalePrice {
-  const char* config;
-  double amount;
-  const char* text;
-};
-
-TEST(FormatAmount, WritesTwoDecimalsInTheSystemLocalesFormat) {
-  const LocalePrice cases[] = {
-      {"LANG=en_US.UTF-8", 1234.5, "1,234.50"},       {"LANG=en_US.UTF-8", 1234567.891, "1,234,567.89"},
-      {"LANG=en_US.UTF-8", 12, "12.00"},              {"LANG=en_US.UTF-8", 999.999, "1,000.00"},
-      {"LANG=en_US.UTF-8", 0.999, "1.00"},
-      {"LANG=en_US.UTF-8", 0.75, "0"},                {"LANG=en_US.UTF-8", -0.5, "0"},
-      {"LANG=en_US.UTF-8", -0.001, "0"},              {"LANG=\"de_DE.UTF-8\"", 1234.5, "1.234,50"},
-      {"LANG=en_IN.UTF-8", 1234567.891, "1,234,567.89"},  // the leading group size only
-      {"LANG=C.UTF-8", 1234567.891, "1234567.89"},    {"LANG=xx_YY.UTF-8", 1234.5, "1234.50"},
-      {"LANG=de_CH.UTF-8", 1234.5, "1’234.50"},       {"LANG=fr_FR.UTF-8", 1234.5, "1\u202f234,50"},
-      {"", 1234.5, "1234.50"},                        {"LANG=en_US.UTF-8", 1e300 * 1e10, "0"},
-  };
-  for (const LocalePrice& c : cases) {
-    const SystemLocale system(std::string(c.config) + "\n");
-    EXPECT_EQ(FormatAmount(c.amount), c.text) << c.config << ", " << c.amount;
-  }
-}
-
-TEST(FormatAmount, ReadsTheLocaleOnceUnlessAskedToReloadIt) {
-  const SystemLocale english("LANG=en_US.UTF-8\n");
-  const SystemLocale german("LANG=de_DE.UTF-8\n", /*reload=*/false);
-  EXPECT_EQ(FormatAmount(1234.5), "1,234.50");
-  EXPECT_EQ(FormatNumberText("1234.50", true), "1.234,50");
-  EXPECT_EQ(FormatAmount(1234.5), "1.234,50");
 }
 
 TEST_F(Pricing, AnItemWithoutIngotsIsReportedAndPricedAtNothing) {
@@ -94,8 +49,7 @@ TEST_F(Pricing, AnItemWithoutIngotsIsReportedAndPricedAtNothing) {
 }
 
 TEST_F(Pricing, TheArrowsStepTheRateWithinItsRange) {
-  const struct { int rate, delta, expected; } steps[] = {{9999, -1, 9999}, {0, 1, 0}, {1, 1, 0}, {3, 5, 0},
-                                                         {12, -1, 13}, {12, 1, 11}, {9990, -20, 9999}, {12, 0, 12}};
+  const struct { int rate, delta, expected; } steps[] = {{9999, -1, 9999}, {0, 1, 0}, {1, 1, 0}, {3, 5, 0}, {12, -1, 13}, {9990, -20, 9999}};
   withWindow([&](PriceDlgProbe& dlg) {
     dlg.price("Axe", ID_SKILL_100, "1");
     for (const auto& step : steps) {
@@ -107,13 +61,9 @@ TEST_F(Pricing, TheArrowsStepTheRateWithinItsRange) {
       EXPECT_EQ(dlg.rate()->text(), QString::number(step.expected)) << step.rate << " by " << step.delta;
       EXPECT_EQ(dlg.shown(IDC_PRICE).toStdString(), FormatAmount(step.expected * dlg.CalcIngotsRequired()));
     }
-    // The keys of the edit step it as its arrows do: up raises the Rate.
     dlg.rate()->setText(QStringLiteral("12"));
-    QTest::keyClick(dlg.rate(), Qt::Key_Up);
-    EXPECT_EQ(dlg.rate()->text(), QStringLiteral("13"));
-    QTest::keyClick(dlg.rate(), Qt::Key_Down);
-    QTest::keyClick(dlg.rate(), Qt::Key_Down);
-    EXPECT_EQ(dlg.shown(IDC_PRICE), QStringLiteral("177.45"));
+    QTest::keyClick(dlg.rate(), Qt::Key_Up);  // the keys of the edit step it as its arrows do: up raises the Rate
+    EXPECT_EQ(dlg.shown(IDC_PRICE), QStringLiteral("209.71"));
   });
 }
 
@@ -122,19 +72,22 @@ TEST_F(Pricing, EveryChangeCalculatesExactlyOnce) {
   const TableModule table(tableRow("First", "0") + tableRow("Second", "0"));
   withWindow([&](PriceDlgProbe& dlg) {
     EXPECT_EQ(m_messages.texts.size(), 1u) << "start-up";
-    const std::pair<const char*, std::function<void()>> changes[] = {
-        {"selection", [&] { dlg.choose("Second"); }},
-        {"level command", [&] { dlg.OnSkill100(); }},
-        {"typed Rate", [&] { dlg.rate()->setText(QStringLiteral("5")); }},
-        {"typed Rate written back", [&] { dlg.rate()->setText(QStringLiteral("012")); }},
-        {"step", [&] { QTest::keyClick(dlg.rate(), Qt::Key_Up); }},
+    const std::tuple<const char*, std::function<void()>, std::size_t> changes[] = {
+        {"selection", [&] { dlg.choose("Second"); }, 1},
+        {"level command", [&] { dlg.OnSkill100(); }, 1},
+        {"typed Rate written back", [&] { dlg.rate()->setText(QStringLiteral("012")); }, 1},
+        {"Rate 0 typed, then stepped down", [&] {
+           dlg.rate()->setText(QStringLiteral("0"));
+           QTest::keyClick(dlg.rate(), Qt::Key_Down);
+         }, 1},
+        {"step", [&] { QTest::keyClick(dlg.rate(), Qt::Key_Up); }, 1},
     };
-    for (const auto& [change, make] : changes) {
+    for (const auto& [change, make, calculations] : changes) {
       m_messages.texts.clear();
       make();
-      EXPECT_EQ(m_messages.texts.size(), 1u) << change;
+      EXPECT_EQ(m_messages.texts.size(), calculations) << change;
     }
-    EXPECT_EQ(dlg.rate()->text(), QStringLiteral("13"));
+    EXPECT_EQ(dlg.rate()->text(), QStringLiteral("1"));
   });
 }
 
@@ -146,5 +99,36 @@ TEST_F(Pricing, AnEmptyCatalogueShowsNothingAndAsksNothing) {
     for (int id : {IDC_INGOTS, IDC_EXEC_RATE, IDC_IGTS_REQ2, IDC_PRICE}) EXPECT_TRUE(dlg.shown(id).isEmpty()) << id;
   });
   EXPECT_TRUE(m_messages.texts.empty());
+}
+
+TEST(FormatAmount, WritesTwoDecimalsInTheFormatOfTheLocaleThatTheSystemFileNames) {
+  const struct { const char* config; double amount; const char* text; } cases[] = {
+      {"LANG=en_US.UTF-8", 1234567.891, "1,234,567.89"}, {"LANG=en_US.UTF-8", 12, "12.00"},
+      {"LANG=en_US.UTF-8", 999.999, "1,000.00"}, {"LANG=en_US.UTF-8", 0.999, "1.00"}, {"LANG=en_US.UTF-8", 0.75, "0"},
+      {"LANG=en_US.UTF-8", -0.001, "0"}, {"LANG=en_US.UTF-8", 1e300 * 1e10, "0"},
+      {"  # LANG=en_US.UTF-8\r\n LANG=de_DE\r", 1234.5, "1.234,50"}, {"LANG=\"de_DE.UTF-8\"", 1234.5, "1.234,50"},
+      {"export LC_NUMERIC='de_CH.UTF-8' # numbers\nLANG=en_GB.UTF-8", 1234.5, "1’234.50"},
+      {"LC_ALL=fr_FR.UTF-8\nLC_NUMERIC=de_DE.UTF-8", 1234.5, "1\u202f234,50"},
+      {"LANG=en_IN.UTF-8", 1234567.891, "1,234,567.89"},  // the leading group size only
+      {"LANG=C.UTF-8", 1234567.891, "1234567.89"}, {"LANG=xx_YY.UTF-8", 1234.5, "1234.50"},
+      {"LANG=../../etc/passwd", 1234.5, "1234.50"}, {"", 1234.5, "1234.50"},
+  };
+  qputenv("LC_ALL", "de_DE.UTF-8");  // the user's environment, which never counts
+  for (const auto& c : cases) {
+    const SystemLocale system(std::string(c.config) + "\n");
+    EXPECT_EQ(FormatAmount(c.amount), c.text) << c.config << ", " << c.amount;
+  }
+  qunsetenv("LC_ALL");
+}
+
+TEST(FormatAmount, ReadsTheLocaleOnceUnlessAskedToReloadIt) {
+  const SystemLocale english("LANG=en_US.UTF-8\n");
+  const SystemLocale german("LANG=de_DE.UTF-8\n", /*reload=*/false);
+  EXPECT_EQ(FormatAmount(1234.5), "1,234.50");
+  EXPECT_EQ(FormatNumberText("1234.50", true), "1.234,50");
+  EXPECT_EQ(FormatAmount(1234.5), "1.234,50");
+  char buffer[4];
+  EXPECT_EQ(GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SGROUPING, buffer, 3), 0) << "a buffer too small for \"3;0\"";
+  EXPECT_EQ(GetNumberFormatA(LOCALE_SYSTEM_DEFAULT, 0, "1.234", nullptr, buffer, 4), 0);
 }
 }  // namespace

@@ -73,36 +73,33 @@ TEST(Sheet, SortsStablyByNameIngotsOrPrice) {
 }
 
 TEST(Sheet, ABadArgumentGivesStatus2AndOneLineOnTheErrorStreamOnly) {
-  const std::vector<std::vector<std::string>> bad{
-      {"--rate", "10000"}, {"--rate=-1"}, {"--rate", "1e3"}, {"--rate"}, {"--level", "55"}, {"--sort", "cost"},
-      {"--csv=yes"}, {"--rate", "5", "--rate", "6"}, {"stray"}, {"-x"}, {"--help=me"}, {"--level=all", "--level", "90"}};
+  const std::vector<std::vector<std::string>> bad{{"--rate", "10000"}, {"--rate=-1"}, {"--rate", "1e3"}, {"--rate"},
+                                                  {"--level", "55"}, {"--sort", "cost"}, {"--csv=yes"}, {"--rate", "5", "--rate", "6"},
+                                                  {"stray\x01"}, {"-x"}, {"--level=all", "--level", "90"}};
   for (const auto& arguments : bad) {
     const Outcome printed = sheet(arguments);
     EXPECT_EQ(printed.status, kSheetBadArgument) << arguments[0];
     EXPECT_EQ(printed.out, "") << arguments[0];
     EXPECT_TRUE(printed.err.starts_with("quenchmark-sheet: ") && std::ranges::count(printed.err, '\n') == 1) << printed.err;
   }
+  EXPECT_NE(sheet({"stray\x01"}).err.find("'stray\\x01'"), std::string::npos) << "a control character shown escaped";
   EXPECT_EQ(sheet({"--rate", "05", "--rate=5", "--sort=price", "--level", "all", "--csv"}).status, kSheetPrinted);
-  EXPECT_EQ(sheet({"--version"}).out, "quenchmark-sheet 2.0.0.3\n");
   EXPECT_TRUE(sheet({"-h"}).out.starts_with("Usage: quenchmark-sheet "));
 }
 
 TEST(Sheet, ATableThatCannotBeReadOrHoldsNoItemsFailsAndAnItemWithoutIngotsIsWarnedAbout) {
   CollectedMessages boxes;
-  {
-    const TableModule compressed(tableRow("Axe", "14"), /*inPlace=*/false);
-    EXPECT_EQ(sheet({}).err, "quenchmark-sheet: Data File could not be opened.  (error = 1)\n");
+  for (const auto& [table, inPlace, err] : {std::tuple{tableRow("Axe", "14"), false, "Data File could not be opened.  (error = 1)"},
+                                            std::tuple{std::string(";Item\r\n"), true, "the item table holds no items"}}) {
+    const TableModule module(table, inPlace);
+    EXPECT_EQ(sheet({}).err, std::string("quenchmark-sheet: ") + err + "\n");
     EXPECT_EQ(sheet({}).status, kSheetFailed);
   }
-  {
-    const TableModule empty(std::string(";Item\r\n"));
-    EXPECT_EQ(sheet({}).err, "quenchmark-sheet: the item table holds no items\n");
-  }
-  const TableModule table(tableRow("Cracked Mould", "none") + tableRow("Axe", "14"));
+  const TableModule table(tableRow("Cracked Mould", "none") + tableRow("Axe ", "14"));
   const Outcome printed = sheet({"--csv"});
   EXPECT_EQ(printed.status, kSheetPrinted);
   EXPECT_EQ(printed.err, "quenchmark-sheet: warning: Cracked Mould: Invalid value entered for Ingots (\"none\"); its figures are 0.00\n");
-  EXPECT_NE(printed.out.find("\r\nCracked Mould,none,50,0,0,0,0,0.00,0.00,\r\n"), std::string::npos) << printed.out;
+  EXPECT_NE(printed.out.find("\r\nCracked Mould,none,50,0,0,0,0,0.00,0.00,\r\n\"Axe \",14,"), std::string::npos) << printed.out;
   EXPECT_TRUE(boxes.texts.empty());
 }
 
@@ -117,9 +114,7 @@ TEST(Sheet, TheExecutableReportsThroughItsStatusAndStreams) {
   EXPECT_EQ(run({QStringLiteral("--sort")}), std::tuple(2, QByteArray(),
             QByteArray("quenchmark-sheet: option '--sort' needs a value: name, ingots or price (see quenchmark-sheet --help)\n")));
   const auto [status, out, err] = run({QStringLiteral("--level"), QStringLiteral("all")});
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(out.count("\nSkill "), 5);
-  EXPECT_EQ(err, QByteArray());
+  EXPECT_EQ(std::tuple(status, out.count("\nSkill "), err), std::tuple(0, 5, QByteArray()));
   EXPECT_EQ(run({}, QStringLiteral("/dev/full")),
             std::tuple(1, QByteArray(), QByteArray("quenchmark-sheet: cannot write the sheet: No space left on device\n")));
 }

@@ -1,4 +1,4 @@
-// The shared test set-up: headless Qt, and settings and runtime files in a private temporary directory, so that no
+// The shared test set-up: headless Qt, and settings and runtime files in private temporary directories, so that no
 // test touches the user's own.
 #include "tests/support/Support.h"
 
@@ -7,8 +7,10 @@
 #include "pricing/FormatAmount.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QTemporaryDir>
+#include <QLocalSocket>
+#include <QTest>
 #include <QTimer>
 #include <fstream>
 
@@ -16,8 +18,6 @@ TableModule::TableModule(std::optional<std::string> table, bool inPlace)
     : m_table(std::move(table)), m_inPlace(inPlace), m_previous(AfxGetResourceHandle()) {
   AfxSetResourceHandle(this);
 }
-
-TableModule::~TableModule() { AfxSetResourceHandle(m_previous); }
 
 ResourceBytes TableModule::FindResource(int name, int type) const {
   if (!m_table || name != IDR_ITEM_TABLE || type != RT_HTML) return {};
@@ -35,8 +35,6 @@ CollectedMessages::CollectedMessages()
         texts.push_back(text);
         return IDOK;
       })) {}
-
-CollectedMessages::~CollectedMessages() { AfxSetMessageBoxHandler(previous); }
 
 SystemLocale::SystemLocale(const std::string& lines, bool reload) {
   static int made = 0;
@@ -67,7 +65,6 @@ void PriceDlgProbe::price(const char* name, int level, const char* text) {
 
 int runModal(CDialog& dialog, const std::function<void()>& body) {
   QTimer watchdog;
-  watchdog.setSingleShot(true);
   QObject::connect(&watchdog, &QTimer::timeout, [] {
     ADD_FAILURE() << "a modal loop was left running";
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
@@ -79,6 +76,12 @@ int runModal(CDialog& dialog, const std::function<void()>& body) {
     if (dialog.GetSafeHwnd()->isVisible()) dialog.EndDialog(kEndedByTest);
   });
   return dialog.DoModal();
+}
+
+int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body) {
+  PriceDlgProbe dlg;
+  AfxGetApp()->m_pMainWnd = &dlg;
+  return runModal(dlg, [&] { body(dlg); });
 }
 
 void onNextPopup(const std::function<void(QWidget* popup)>& action) {
@@ -95,23 +98,59 @@ void onNextPopup(const std::function<void(QWidget* popup)>& action) {
   poll->start(5);
 }
 
-int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body) {
-  PriceDlgProbe dlg;
-  AfxGetApp()->m_pMainWnd = &dlg;
-  return runModal(dlg, [&] { body(dlg); });
-}
-
 void startHeadless(int& argc, char** argv) {
-  static QTemporaryDir scratch;
-  const QString runtime = scratch.filePath(QStringLiteral("runtime"));
-  QDir().mkpath(runtime);
-  QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  static Session own;
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("XDG_CONFIG_HOME", scratch.filePath(QStringLiteral("config")).toUtf8());
-  qputenv("XDG_CACHE_HOME", scratch.filePath(QStringLiteral("cache")).toUtf8());
-  qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+  qputenv("XDG_CONFIG_HOME", own.path("config").toUtf8());
+  qputenv("XDG_CACHE_HOME", own.path("cache").toUtf8());
+  qputenv("XDG_RUNTIME_DIR", own.path("runtime").toUtf8());
   // Never torn down: Qt's own caches, which go at exit, may still be used as they go.
   static QApplication* application = AfxCreateApplication(argc, argv).release();
   static const CPriceApp app;
   Q_UNUSED(application);
+}
+
+Session::Session() {
+  for (const char* name : {"runtime", "cache", "config"}) QDir(m_root.path()).mkdir(QString::fromLatin1(name));
+  QFile::setPermissions(path("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+Session::~Session() {
+  for (auto& process : m_processes) {
+    process->kill();
+    process->waitForFinished();
+  }
+}
+
+QProcess& Session::start(const QString& program, const QStringList& arguments, const QStringList& environment) {
+  auto& process = *m_processes.emplace_back(std::make_unique<QProcess>());
+  QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN"})
+    variables.remove(QString::fromLatin1(name));
+  variables.insert(QStringLiteral("XDG_RUNTIME_DIR"), path("runtime"));
+  variables.insert(QStringLiteral("XDG_CACHE_HOME"), path("cache"));
+  variables.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
+  for (const QString& variable : environment) variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+  process.setProcessEnvironment(variables);
+  process.start(program, arguments);
+  return process;
+}
+
+QProcess& Session::startProgram(const QStringList& environment, const QStringList& wrapper) {
+  const QStringList command = wrapper + QStringList{QStringLiteral(QUENCHMARK_BINARY)};
+  return start(command.first(), command.mid(1), environment);
+}
+
+bool Session::answering(const char* directory) const {
+  for (const QDeadlineTimer deadline(30000); !deadline.hasExpired(); QTest::qWait(20)) {
+    QLocalSocket probe;
+    probe.connectToServer(path(directory) + QStringLiteral("/quenchmark.socket"));
+    if (probe.waitForConnected(100)) return true;
+  }
+  return false;
+}
+
+bool endsWell(QProcess& process) {
+  if (process.state() != QProcess::NotRunning) process.waitForFinished(30000);
+  return process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }

@@ -1,5 +1,5 @@
-// What the test binaries share: headless Qt with private settings and runtime directories, item tables and system
-// locales of a test's own, message boxes collected, and the main window driven inside its modal loop.
+// What the test binaries share: headless Qt with private directories, item tables and system locales of a test's own,
+// message boxes collected, the main window driven inside its modal loop, and real processes in a session of their own.
 #pragma once
 
 #include "framework/CWinApp.h"
@@ -8,47 +8,42 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QString>
-#include <functional>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
-#include <string>
-#include <vector>
 
 inline void PrintTo(const CString& text, std::ostream* out) { *out << '"' << text << '"'; }
 
-// An item table of the test's own in place of the carried one for the object's lifetime: none means an absent
-// table, and a table not in place is found but cannot be read where it lies.
+// An item table of the test's own in place of the carried one while the object lives: none means an absent table,
+// and one not in place is found but cannot be read where it lies.
 class TableModule : public CResourceModule {
 public:
   explicit TableModule(std::optional<std::string> table, bool inPlace = true);
-  ~TableModule() override;
+  ~TableModule() override { AfxSetResourceHandle(m_previous); }
   ResourceBytes FindResource(int name, int type) const override;
-
 private:
   std::optional<std::string> m_table;
   bool m_inPlace;
   HINSTANCE m_previous;
 };
-
 // One data row: name, ingots, exec in column 7 and "0" in every other field.
 std::string tableRow(const std::string& name, const std::string& ingots, const std::string& exec = "50");
 
 // The message boxes shown while the object lives, collected instead of shown.
 struct CollectedMessages {
   CollectedMessages();
-  ~CollectedMessages();
+  ~CollectedMessages() { AfxSetMessageBoxHandler(previous); }
   std::vector<CString> texts;
   MessageBoxHandler previous;
 };
 
-// The machine's system-wide locale configuration as one file with these lines, for the object's lifetime; unless
-// told otherwise, the price record is read again at once.
+// The machine's system-wide locale configuration as one file of these lines while the object lives; unless told
+// otherwise, the price record is read again at once.
 class SystemLocale {
 public:
   explicit SystemLocale(const std::string& lines, bool reload = true);
   ~SystemLocale();
-
 private:
   std::vector<std::string> m_previous;
   std::string m_path;
@@ -57,16 +52,14 @@ private:
 // The main window with its handlers reachable, and its controls as the user sees them.
 class PriceDlgProbe : public CPriceDlg {
 public:
-  using CPriceDlg::OnCalculate, CPriceDlg::OnClose, CPriceDlg::OnContextMenu, CPriceDlg::OnDeltaposSpin1,
-      CPriceDlg::OnKeepOnTop, CPriceDlg::OnLoad, CPriceDlg::OnSelchangeItem, CPriceDlg::OnSkill100,
-      CPriceDlg::ToggleTopMost;
+  using CPriceDlg::OnClose, CPriceDlg::OnContextMenu, CPriceDlg::OnDeltaposSpin1, CPriceDlg::OnKeepOnTop,
+      CPriceDlg::OnLoad, CPriceDlg::OnSelchangeItem, CPriceDlg::OnSkill100, CPriceDlg::ToggleTopMost;
   QWidget* window() const { return GetSafeHwnd(); }
   QComboBox* items() const { return qobject_cast<QComboBox*>(controlWidget(IDC_ITEM)); }
   QLineEdit* rate() const { return qobject_cast<QLineEdit*>(controlWidget(IDC_RATE)); }
   QString shown(int id) const { return qobject_cast<QLabel*>(controlWidget(id))->text(); }
   bool visible(int id) const { return controlWidget(id)->isVisibleTo(window()); }
-  // Picks the item as the user does, through the list.
-  void choose(const char* name) const;
+  void choose(const char* name) const;  // through the list, as the user does
   // Shows the item at the level as a level command would, then types the Rate.
   void price(const char* name, int level, const char* rate);
 };
@@ -75,7 +68,8 @@ public:
 // ends a loop that a box left open. Returns what DoModal returned.
 inline constexpr int kEndedByTest = -2;
 int runModal(CDialog& dialog, const std::function<void()>& body);
-
+// Opens the main window, as the start-up does, and runs body inside its loop.
+int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body);
 // Calls action from inside the next modal window or pop-up menu that opens.
 void onNextPopup(const std::function<void(QWidget* popup)>& action);
 
@@ -83,5 +77,22 @@ void onNextPopup(const std::function<void(QWidget* popup)>& action);
 // the run's own; the gtest entry point calls it, and so do the fuzz targets.
 void startHeadless(int& argc, char** argv);
 
-// Opens the main window, as the start-up does, and runs body inside its loop; returns what DoModal returned.
-int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body);
+// A user's session for real processes: runtime (the user's alone), cache and configuration directories of its own,
+// and every process started in it, killed at the end.
+class Session {
+public:
+  Session();
+  ~Session();
+  QString path(const char* name) const { return m_root.filePath(QString::fromLatin1(name)); }
+  // Starts program in the session, without the caller's display, platform or launcher variables unless environment
+  // ("NAME=value") gives them.
+  QProcess& start(const QString& program, const QStringList& arguments = {}, const QStringList& environment = {});
+  QProcess& startProgram(const QStringList& environment = {}, const QStringList& wrapper = {});
+  // Whether a copy answers on the socket in directory within the time a loaded machine may take.
+  bool answering(const char* directory = "runtime") const;
+private:
+  QTemporaryDir m_root;
+  std::vector<std::unique_ptr<QProcess>> m_processes;
+};
+// Waits for the process to end; whether it ended by itself with status 0.
+bool endsWell(QProcess& process);
