@@ -4,18 +4,11 @@
 
 #include <QDir>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <QWindow>
 #include <unistd.h>
 
 namespace {
-const QString& storePath() {
-  static const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
-                              QCoreApplication::applicationName() + QStringLiteral(".ini");
-  return path;
-}
-
 QByteArray storeBytes(const QString& path = storePath()) {
   QFile file(path);
   return file.open(QFile::ReadOnly) ? file.readAll() : QByteArray("(none)");

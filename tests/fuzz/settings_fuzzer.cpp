@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QScreen>
-#include <QStandardPaths>
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   startFuzzing(argc, argv);
@@ -14,8 +13,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
-                              QCoreApplication::applicationName() + QStringLiteral(".ini");
+  static const QString path = storePath();
   static qint64 inputs = 0;
   QDir().mkpath(QFileInfo(path).absolutePath());
   QFile store(path);

@@ -10,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
@@ -96,6 +97,11 @@ void onNextPopup(const std::function<void(QWidget* popup)>& action) {
     action(popup);
   });
   poll->start(5);
+}
+
+QString storePath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + QCoreApplication::applicationName() +
+         QStringLiteral(".ini");
 }
 
 void startHeadless(int& argc, char** argv) {

@@ -73,6 +73,9 @@ int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body);
 // Calls action from inside the next modal window or pop-up menu that opens.
 void onNextPopup(const std::function<void(QWidget* popup)>& action);
 
+// Where the profile of integer settings lives, as any INI reader would find it.
+QString storePath();
+
 // Headless Qt and the application object for the rest of the run, with settings, cache and runtime directories of
 // the run's own; the gtest entry point calls it, and so do the fuzz targets.
 void startHeadless(int& argc, char** argv);
