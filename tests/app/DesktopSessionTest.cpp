@@ -25,18 +25,6 @@ std::optional<QString> startServer(Session& session, const QString& program, con
   return out + err + QStringLiteral("(ended)");
 }
 
-// Starts weston in the session, with XWayland if asked and then its X display; the failure that skips the test.
-std::optional<QString> startWeston(Session& session, bool xwayland, QString& display) {
-  const QRegularExpression listening(QStringLiteral("xserver listening on display (:\\d+)"));
-  QStringList arguments{QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--socket=quenchmark-test"),
-                        QStringLiteral("--idle-time=0"), QStringLiteral("--no-config")};
-  if (xwayland) arguments << QStringLiteral("--xwayland");
-  return startServer(session, QStringLiteral("weston"), arguments, [&](const QString& out, const QString& err) {
-    display = listening.match(out + err).captured(1);
-    return QFileInfo::exists(session.path("runtime") + QStringLiteral("/quenchmark-test")) && (!xwayland || !display.isEmpty());
-  });
-}
-
 // Whether a top-level window titled "Quenchmark" shows on the X display within the time a loaded machine may take.
 bool onX(const QString& display) {
   for (const QDeadlineTimer deadline(30000); !deadline.hasExpired(); QTest::qWait(50)) {
@@ -56,51 +44,46 @@ bool runsNatively(QProcess& program) {
 
 const QString kWayland = QStringLiteral("WAYLAND_DISPLAY=quenchmark-test"), kDebug = QStringLiteral("WAYLAND_DEBUG=client");
 
-TEST(DesktopSession, UnderWaylandWithXWaylandTheWindowRunsThroughXWaylandUnlessThePlatformIsChosen) {
-  Session session;
-  QString display;
-  if (const auto failed = startWeston(session, true, display)) GTEST_SKIP() << "weston did not start: " << failed->toStdString();
-  QProcess& chosen = session.startProgram({kWayland, "DISPLAY=" + display});
-  EXPECT_TRUE(onX(display)) << "the window never appeared on XWayland";
-  chosen.kill();
-  chosen.waitForFinished();
-  EXPECT_TRUE(runsNatively(session.startProgram({kWayland, "DISPLAY=" + display, QStringLiteral("QT_QPA_PLATFORM=wayland"), kDebug})));
-}
-
-TEST(DesktopSession, UnderWaylandWithoutXWaylandTheWindowRunsNativelyAndKeepsRunning) {
-  Session session;
-  QString display;
-  if (const auto failed = startWeston(session, false, display)) GTEST_SKIP() << "weston did not start: " << failed->toStdString();
-  EXPECT_TRUE(runsNatively(session.startProgram({kWayland, kDebug})));
-}
-
-// Collects the startup-notification messages sent to the root window: chunks of 20 bytes up to a NUL.
-class StartupListener {
-public:
-  explicit StartupListener(const QString& display) : m_x(xcb_connect(display.toUtf8().constData(), nullptr)) {
-    const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_change_window_attributes(m_x, xcb_setup_roots_iterator(xcb_get_setup(m_x)).data->root, XCB_CW_EVENT_MASK, &mask);
-    xcb_flush(m_x);
-  }
-  ~StartupListener() { xcb_disconnect(m_x); }
-  // Whether the message comes within the time a loaded machine may take.
-  bool received(const std::string& message) {
-    for (const QDeadlineTimer deadline(30000); !deadline.hasExpired();) {
-      pollfd wait{xcb_get_file_descriptor(m_x), POLLIN, 0};
-      ::poll(&wait, 1, 100);
-      while (xcb_generic_event_t* event = xcb_poll_for_event(m_x)) {
-        if ((event->response_type & 0x7f) == XCB_CLIENT_MESSAGE)
-          m_messages.append(reinterpret_cast<const char*>(reinterpret_cast<xcb_client_message_event_t*>(event)->data.data8), 20);
-        std::free(event);
-      }
-      if (m_messages.find(message + '\0') != std::string::npos) return true;
+TEST(DesktopSession, UnderWaylandTheWindowRunsThroughXWaylandWhereThereIsOneUnlessThePlatformIsChosen) {
+  for (const bool xwayland : {true, false}) {
+    Session session;
+    QString display;
+    QStringList arguments{QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--socket=quenchmark-test"),
+                          QStringLiteral("--idle-time=0"), QStringLiteral("--no-config")};
+    if (xwayland) arguments << QStringLiteral("--xwayland");
+    if (const auto failed = startServer(session, QStringLiteral("weston"), arguments, [&](const QString& out, const QString& err) {
+          display = QRegularExpression(QStringLiteral("xserver listening on display (:\\d+)")).match(out + err).captured(1);
+          return QFileInfo::exists(session.path("runtime") + QStringLiteral("/quenchmark-test")) && (!xwayland || !display.isEmpty());
+        }))
+      GTEST_SKIP() << "weston did not start: " << failed->toStdString();
+    QStringList environment{kWayland, kDebug};
+    if (xwayland) {
+      environment << "DISPLAY=" + display;
+      QProcess& chosen = session.startProgram(environment);
+      EXPECT_TRUE(onX(display)) << "the window never appeared on XWayland";
+      chosen.kill();
+      chosen.waitForFinished();
+      environment << QStringLiteral("QT_QPA_PLATFORM=wayland");
     }
-    return false;
+    EXPECT_TRUE(runsNatively(session.startProgram(environment))) << "with XWayland: " << xwayland;
   }
-private:
-  xcb_connection_t* m_x;
-  std::string m_messages;
-};
+}
+
+// Whether the startup-notification message reaches the root window, in chunks of 20 bytes up to a NUL, within the
+// time a loaded machine may take; messages holds what came so far.
+bool received(xcb_connection_t* x, std::string& messages, const std::string& message) {
+  for (const QDeadlineTimer deadline(30000); messages.find(message + '\0') == std::string::npos; ) {
+    if (deadline.hasExpired()) return false;
+    pollfd wait{xcb_get_file_descriptor(x), POLLIN, 0};
+    ::poll(&wait, 1, 100);
+    while (xcb_generic_event_t* event = xcb_poll_for_event(x)) {
+      if ((event->response_type & 0x7f) == XCB_CLIENT_MESSAGE)
+        messages.append(reinterpret_cast<const char*>(reinterpret_cast<xcb_client_message_event_t*>(event)->data.data8), 20);
+      std::free(event);
+    }
+  }
+  return true;
+}
 
 TEST(DesktopSession, ASecondStartFromALauncherEndsItsFeedbackThroughTheRunningCopy) {
   Session session;
@@ -111,11 +94,15 @@ TEST(DesktopSession, ASecondStartFromALauncherEndsItsFeedbackThroughTheRunningCo
         return out.endsWith('\n');
       }))
     GTEST_SKIP() << "Xvfb did not start: " << failed->toStdString();
-  StartupListener listener(display);
+  const std::unique_ptr<xcb_connection_t, void (*)(xcb_connection_t*)> x(xcb_connect(display.toUtf8().constData(), nullptr), xcb_disconnect);
+  const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+  xcb_change_window_attributes(x.get(), xcb_setup_roots_iterator(xcb_get_setup(x.get())).data->root, XCB_CW_EVENT_MASK, &mask);
+  xcb_flush(x.get());
+  std::string messages;
   session.startProgram({"DISPLAY=" + display, QStringLiteral("DESKTOP_STARTUP_ID=first-launch_TIME1")});
-  EXPECT_TRUE(listener.received("remove: ID=first-launch_TIME1"));
+  EXPECT_TRUE(received(x.get(), messages, "remove: ID=first-launch_TIME1"));
   QProcess& second = session.startProgram({"DISPLAY=" + display, QStringLiteral("DESKTOP_STARTUP_ID=second-launch_TIME2")});
-  EXPECT_TRUE(listener.received("remove: ID=second-launch_TIME2"));
+  EXPECT_TRUE(received(x.get(), messages, "remove: ID=second-launch_TIME2"));
   EXPECT_TRUE(endsWell(second));
 }
 }  // namespace

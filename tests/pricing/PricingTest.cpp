@@ -121,14 +121,15 @@ TEST(FormatAmount, WritesTwoDecimalsInTheFormatOfTheLocaleThatTheSystemFileNames
   qunsetenv("LC_ALL");
 }
 
-TEST(FormatAmount, ReadsTheLocaleOnceUnlessAskedToReloadIt) {
+TEST(FormatAmount, ReadsTheLocaleOnceUnlessAskedToReloadItAndRejectsWhatIsNoPlainDecimal) {
   const SystemLocale english("LANG=en_US.UTF-8\n");
   const SystemLocale german("LANG=de_DE.UTF-8\n", /*reload=*/false);
   EXPECT_EQ(FormatAmount(1234.5), "1,234.50");
   EXPECT_EQ(FormatNumberText("1234.50", true), "1.234,50");
-  EXPECT_EQ(FormatAmount(1234.5), "1.234,50");
+  const std::pair<const char*, const char*> texts[] = {{"12", "12,00"}, {"12.", "12,00"}, {"1.234", ""}, {"12a.50", ""},
+                                                       {"12.5a", ""}, {"-12.50", ""}, {"1 2", ""}, {"-0.50", "0"}};
+  for (const auto& [text, formatted] : texts) EXPECT_EQ(FormatNumberText(text, false), formatted) << text;
   char buffer[4];
   EXPECT_EQ(GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SGROUPING, buffer, 3), 0) << "a buffer too small for \"3;0\"";
-  EXPECT_EQ(GetNumberFormatA(LOCALE_SYSTEM_DEFAULT, 0, "1.234", nullptr, buffer, 4), 0);
 }
 }  // namespace

@@ -99,6 +99,7 @@ TEST(Sheet, ATableThatCannotBeReadOrHoldsNoItemsFailsAndAnItemWithoutIngotsIsWar
   const Outcome printed = sheet({"--csv"});
   EXPECT_EQ(printed.status, kSheetPrinted);
   EXPECT_EQ(printed.err, "quenchmark-sheet: warning: Cracked Mould: Invalid value entered for Ingots (\"none\"); its figures are 0.00\n");
+  EXPECT_TRUE(printed.out.starts_with("Item,Ingots,Exec Rate (Skill 100),")) << printed.out;
   EXPECT_NE(printed.out.find("\r\nCracked Mould,none,50,0,0,0,0,0.00,0.00,\r\n\"Axe \",14,"), std::string::npos) << printed.out;
   EXPECT_TRUE(boxes.texts.empty());
 }

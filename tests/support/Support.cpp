@@ -64,7 +64,9 @@ void PriceDlgProbe::price(const char* name, int level, const char* text) {
   rate()->setText(QString::fromUtf8(text));
 }
 
-int runModal(CDialog& dialog, const std::function<void()>& body) {
+int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body) {
+  PriceDlgProbe dlg;
+  AfxGetApp()->m_pMainWnd = &dlg;
   QTimer watchdog;
   QObject::connect(&watchdog, &QTimer::timeout, [] {
     ADD_FAILURE() << "a modal loop was left running";
@@ -73,16 +75,10 @@ int runModal(CDialog& dialog, const std::function<void()>& body) {
   });
   watchdog.start(20000);
   QTimer::singleShot(0, [&] {
-    body();
-    if (dialog.GetSafeHwnd()->isVisible()) dialog.EndDialog(kEndedByTest);
+    body(dlg);
+    if (dlg.GetSafeHwnd()->isVisible()) dlg.EndDialog(kEndedByTest);
   });
-  return dialog.DoModal();
-}
-
-int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body) {
-  PriceDlgProbe dlg;
-  AfxGetApp()->m_pMainWnd = &dlg;
-  return runModal(dlg, [&] { body(dlg); });
+  return dlg.DoModal();
 }
 
 void onNextPopup(const std::function<void(QWidget* popup)>& action) {

@@ -64,18 +64,15 @@ public:
   void price(const char* name, int level, const char* rate);
 };
 
-// Runs body inside the dialog's modal loop and ends the loop after it with kEndedByTest, unless body did; a watchdog
-// ends a loop that a box left open. Returns what DoModal returned.
+// Opens the main window, as the start-up does, and runs body inside its modal loop; ends the loop after it with
+// kEndedByTest unless body did, and a watchdog ends a loop that a box left open. Returns what DoModal returned.
 inline constexpr int kEndedByTest = -2;
-int runModal(CDialog& dialog, const std::function<void()>& body);
-// Opens the main window, as the start-up does, and runs body inside its loop.
 int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body);
 // Calls action from inside the next modal window or pop-up menu that opens.
 void onNextPopup(const std::function<void(QWidget* popup)>& action);
 
 // Where the profile of integer settings lives, as any INI reader would find it.
 QString storePath();
-
 // Headless Qt and the application object for the rest of the run, with settings, cache and runtime directories of
 // the run's own; the gtest entry point calls it, and so do the fuzz targets.
 void startHeadless(int& argc, char** argv);

@@ -38,7 +38,8 @@ TEST_F(Window, TheRateEditReadsItsLeadingNumberIntoTheRange) {
   });
 }
 
-TEST_F(Window, EnterEndsTheWindowEscDoesNothingAndTheCloseBoxCancels) {
+TEST_F(Window, KeysGoToTheListFirstEnterEndsTheWindowEscDoesNothingAndTheCloseBoxCancels) {
+  withWindow([](PriceDlgProbe& dlg) { EXPECT_EQ(dlg.window()->focusWidget(), dlg.items()); });
   EXPECT_EQ(withWindow([](PriceDlgProbe& dlg) { QTest::keyClick(dlg.rate(), Qt::Key_Return); }), IDOK);
   EXPECT_EQ(withWindow([](PriceDlgProbe& dlg) { QTest::keyClick(dlg.items(), Qt::Key_Enter, Qt::KeypadModifier); }), IDOK);
   EXPECT_EQ(withWindow([](PriceDlgProbe& dlg) { dlg.window()->close(); }), IDCANCEL);
@@ -66,12 +67,18 @@ std::vector<std::string> entriesOf(const QMenu* menu) {
   return entries;
 }
 
-// Asks for the menu with ask and hands it to choose from inside its loop; returns where it opened.
-QPoint withMenu(const std::function<void()>& ask, const std::function<void(QMenu* menu)>& choose) {
+// Asks for the menu with ask and, from inside its loop, checks its entries and chooses one with Return (none: Esc);
+// the command must come after the pop-up has closed. Returns where the menu opened.
+QPoint fromMenu(PriceDlgProbe& dlg, const std::function<void()>& ask, std::optional<int> entry, const std::vector<std::string>& expected) {
   QPoint opened;
   onNextPopup([&](QWidget* popup) {
+    auto* menu = qobject_cast<QMenu*>(popup);
+    const int level = dlg.m_nLevel;
     opened = popup->pos();
-    choose(qobject_cast<QMenu*>(popup));
+    EXPECT_EQ(entriesOf(menu), expected);
+    if (entry) menu->setActiveAction(menu->actions().at(*entry));
+    QTest::keyClick(menu, entry ? Qt::Key_Return : Qt::Key_Escape);
+    EXPECT_EQ(dlg.m_nLevel, level) << "a command before the pop-up closed";
   });
   ask();
   QCoreApplication::processEvents();
@@ -83,41 +90,30 @@ TEST_F(Window, TheMenuShowsTheLevelAndKeepOnTopAndItsCommandComesAfterItCloses) 
     dlg.window()->move(150, 120);
     dlg.price("Female Plate", ID_SKILL_70, "12");
     dlg.ToggleTopMost();
-    const auto choose = [&](int entry, std::vector<std::string> expected) {
-      return [&dlg, entry, expected](QMenu* menu) {
-        EXPECT_EQ(entriesOf(menu), expected);
-        menu->setActiveAction(menu->actions().at(entry));
-        QTest::keyClick(menu, Qt::Key_Return);
-        EXPECT_EQ(dlg.m_nLevel, ID_SKILL_70) << "the command comes after the pop-up has closed";
-      };
-    };
-    EXPECT_EQ(withMenu([&] { QTest::keyClick(dlg.rate(), Qt::Key_F10, Qt::ShiftModifier); },
-                       choose(0, {"Skill = 100", "Skill = 90 grey", "Skill = 80 grey", "Skill = 70 (o) grey",
-                                  "Skill = 60 grey", "Skill = 50 grey", "----", "Keep on Top [x]"})),
+    std::vector<std::string> entries{"Skill = 100", "Skill = 90 grey", "Skill = 80 grey", "Skill = 70 (o) grey",
+                                     "Skill = 60 grey", "Skill = 50 grey", "----", "Keep on Top [x]"};
+    EXPECT_EQ(fromMenu(dlg, [&] { QTest::keyClick(dlg.rate(), Qt::Key_F10, Qt::ShiftModifier); }, 0, entries),
               dlg.window()->frameGeometry().topLeft());
     EXPECT_EQ(dlg.shown(IDC_PRICE), QStringLiteral("285.24"));
+    entries[0] = "Skill = 100 (o)";
+    entries[3] = "Skill = 70 grey";
     const QPoint click = dlg.items()->mapToGlobal(QPoint(5, 5));
-    EXPECT_EQ(withMenu([&] {
+    EXPECT_EQ(fromMenu(dlg, [&] {
                 QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), click);
                 QApplication::sendEvent(dlg.items(), &event);
-              }, [&](QMenu* menu) {
-                EXPECT_EQ(entriesOf(menu)[0], "Skill = 100 (o)");
-                menu->setActiveAction(menu->actions().at(7));
-                QTest::keyClick(menu, Qt::Key_Return);
-              }), click);
+              }, 7, entries), click);
     EXPECT_FALSE(dlg.m_bTopMost || dlg.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    withMenu([&] { dlg.OnContextMenu(&dlg, {300, 250}); }, [](QMenu* menu) { QTest::keyClick(menu, Qt::Key_Escape); });
+    entries[7] = "Keep on Top";
+    fromMenu(dlg, [&] { dlg.OnContextMenu(&dlg, {300, 250}); }, std::nullopt, entries);
     EXPECT_FALSE(dlg.m_bTopMost);
     EXPECT_EQ(dlg.m_nLevel, ID_SKILL_100);
   });
 }
 
-TEST_F(Window, TheAboutBoxOpensCentredOverTheWindowAndReturnEscOrItsCloseBoxEndIt) {
+TEST_F(Window, TheAboutBoxOpensCentredOverTheWindowAndReturnOrEscEndsIt) {
   withWindow([](PriceDlgProbe& dlg) {
     dlg.price("Plate Breastpiece", ID_SKILL_100, "12");
-    for (const auto& closing : std::vector<std::function<void(QWidget*)>>{
-             [](QWidget* box) { QTest::keyClick(box->focusWidget(), Qt::Key_Return); },
-             [](QWidget* box) { QTest::keyClick(box->focusWidget(), Qt::Key_Escape); }, [](QWidget* box) { box->close(); }}) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
       bool opened = false;
       onNextPopup([&](QWidget* box) {
         opened = true;
@@ -125,7 +121,7 @@ TEST_F(Window, TheAboutBoxOpensCentredOverTheWindowAndReturnEscOrItsCloseBoxEndI
         EXPECT_LE((box->frameGeometry().center() - dlg.window()->frameGeometry().center()).manhattanLength(), 2);
         const auto texts = box->findChildren<QLabel*>();
         EXPECT_TRUE(std::ranges::any_of(texts, [](QLabel* l) { return l->text().contains("Brasswick") && l->isVisible(); }));
-        closing(box);
+        QTest::keyClick(box->focusWidget(), key);
       });
       QTest::mouseClick(qobject_cast<QAbstractButton*>(dlg.controlWidget(IDC_ABOUT)), Qt::LeftButton);
       EXPECT_TRUE(opened);
@@ -164,7 +160,7 @@ void expectNothingCutOff(const QWidget* window, const std::string& situation) {
     QRect area = label->contentsRect();
     const int indent = label->frameWidth() > 0 ? label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 : 0;
     area.adjust(label->alignment() & Qt::AlignLeft ? indent : 0, label->alignment() & Qt::AlignTop ? indent : 0, 0, 0);
-    const QRect needed = label->fontMetrics().boundingRect(area, int(label->alignment()) | Qt::TextWordWrap, label->text());
+    const QRect needed = label->fontMetrics().boundingRect(area, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
     EXPECT_TRUE(area.contains(needed)) << situation << ": " << label->text().toStdString();
   }
   for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
