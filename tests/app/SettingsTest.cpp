@@ -17,16 +17,14 @@ QByteArray storeBytes(const QString& path = storePath()) {
 void writeStore(const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(storePath()).absolutePath());
   QFile file(storePath());
-  ASSERT_TRUE(file.open(QFile::WriteOnly | QFile::Truncate));
-  file.write(bytes);
+  ASSERT_TRUE(file.open(QFile::WriteOnly | QFile::Truncate) && file.write(bytes) == bytes.size());
 }
 
 // The four values as any other INI reader reads them back.
 std::vector<int> stored() {
   const QSettings store(storePath(), QSettings::IniFormat);
-  std::vector<int> values;
-  for (const char* key : {"window x", "window y", "top", "level"}) values.push_back(store.value(QStringLiteral("Settings/") + key, -99).toInt());
-  return values;
+  return {store.value("Settings/window x", -99).toInt(), store.value("Settings/window y", -99).toInt(),
+          store.value("Settings/top", -99).toInt(), store.value("Settings/level", -99).toInt()};
 }
 
 TEST(Settings, StartsWhereTheStoreSaysOrAtTheDefaultsAndWritesNothing) {

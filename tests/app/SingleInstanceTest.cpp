@@ -21,7 +21,7 @@ TEST(SingleInstance, ASecondStartHandsOverItsTokenAndEndsWithoutTouchingTheSetti
   other.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
   Session session;
-  QProcess& second = session.startProgram({kOffscreen, QStringLiteral("XDG_RUNTIME_DIR=") + qgetenv("XDG_RUNTIME_DIR"),
+  QProcess& second = session.start({kOffscreen, QStringLiteral("XDG_RUNTIME_DIR=") + qgetenv("XDG_RUNTIME_DIR"),
                                            QStringLiteral("XDG_ACTIVATION_TOKEN=launcher-token_TIME42")});
   EXPECT_TRUE(endsWell(second));
   EXPECT_TRUE(QTest::qWaitForWindowActive(&first));
@@ -43,9 +43,9 @@ TEST(SingleInstance, ASecondStartHandsOverItsTokenAndEndsWithoutTouchingTheSetti
 // The copy left running is then killed: what it leaves behind must not stop the next start.
 TEST(SingleInstance, CopiesStartedTogetherEndWithOneWindowAndAKilledCopyLeavesNothingBehind) {
   Session ours, theirs;
-  QProcess& theirCopy = theirs.startProgram({kOffscreen});
+  QProcess& theirCopy = theirs.start({kOffscreen});
   std::vector<QProcess*> copies;
-  for (int i = 0; i < 3; ++i) copies.push_back(&ours.startProgram({kOffscreen}));
+  for (int i = 0; i < 3; ++i) copies.push_back(&ours.start({kOffscreen}));
   ASSERT_TRUE(ours.answering());
   const auto running = [&copies] { return std::ranges::count(copies, QProcess::Running, &QProcess::state); };
   for (const QDeadlineTimer deadline(30000); running() > 1 && !deadline.hasExpired();) QTest::qWait(20);
@@ -57,7 +57,7 @@ TEST(SingleInstance, CopiesStartedTogetherEndWithOneWindowAndAKilledCopyLeavesNo
   QProcess* left = *std::ranges::find(copies, QProcess::Running, &QProcess::state);
   ::kill(static_cast<pid_t>(left->processId()), SIGKILL);
   left->waitForFinished();
-  QProcess& next = ours.startProgram({kOffscreen});
+  QProcess& next = ours.start({kOffscreen});
   EXPECT_TRUE(ours.answering());
   EXPECT_EQ(next.state(), QProcess::Running);
 }
@@ -72,10 +72,10 @@ TEST(SingleInstance, ARuntimeDirectoryThatCannotBeWrittenIsNoRunningCopy) {
     SCOPED_TRACE(mount);
     Session session;
     const QStringList wrapper{QStringLiteral("unshare"), QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
-                              QString::fromLatin1(mount) + QStringLiteral(" 2>/dev/null && exec \"$0\"")};
-    QProcess& first = session.startProgram({kOffscreen}, wrapper);
+                              QString::fromLatin1(mount) + QStringLiteral(" 2>/dev/null && exec \"$0\""), QStringLiteral(QUENCHMARK_BINARY)};
+    QProcess& first = session.start({kOffscreen}, wrapper);
     EXPECT_TRUE(session.answering("cache"));
-    EXPECT_TRUE(endsWell(session.startProgram({kOffscreen}, wrapper)));
+    EXPECT_TRUE(endsWell(session.start({kOffscreen}, wrapper)));
     EXPECT_EQ(first.state(), QProcess::Running);
   }
 }

@@ -1,5 +1,5 @@
-// The loader over tables of our own making and over the carried one: which lines become rows, what each field holds,
-// what a failure leaves behind, and the list the window fills from it.
+// The loader over tables of our own making: which lines become rows, what each field holds, and what a table that
+// cannot be read leaves behind.
 #include "catalogue/ItemTableLoader.h"
 #include "tests/support/Support.h"
 
@@ -65,17 +65,4 @@ TEST(Loader, TakesEveryDataLineAsARowOfItsFieldsAndReportsATableThatCannotBeRead
   }
 }
 
-TEST(Loader, TheWindowListsTheCarriedTableAndASecondLoadDoublesListAndArraysInStep) {
-  withWindow([](PriceDlgProbe& dlg) {
-    ASSERT_EQ(dlg.items()->count(), 58);
-    EXPECT_EQ(dlg.items()->itemText(57), QStringLiteral("*Raider Suit"));
-    dlg.OnLoad();
-    ASSERT_EQ(dlg.items()->count(), 116);
-    for (const CatalogueColumn& column : kCatalogueColumns) EXPECT_EQ((dlg.*column.array).GetSize(), 116);
-    for (int row = 0; row < 116; ++row) {
-      EXPECT_EQ(dlg.items()->itemText(row).toStdString(), dlg.m_arrItem.GetAt(row));
-      EXPECT_EQ(dlg.m_arrExcRate.GetAt(row), dlg.m_arrExcRate.GetAt(row % 58));
-    }
-  });
-}
 }  // namespace

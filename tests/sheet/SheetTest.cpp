@@ -57,18 +57,15 @@ TEST(Sheet, SortsStablyByNameIngotsOrPrice) {
   ItemCatalogue catalogue;
   loadItemTable(catalogue);
   const PriceSheet priced = makePriceSheet(catalogue, 12, {&kSkillLevels[3], &kSkillLevels[5]});
-  const auto key = [](SheetSort sort, const SheetRow* row, std::size_t group) {
-    return sort == SheetSort::name ? 0.0 : sort == SheetSort::ingots ? std::atof(row->ingots.c_str()) : row->figures[group].price;
-  };
   for (const SheetSort sort : {SheetSort::name, SheetSort::ingots, SheetSort::price})
     for (const std::size_t group : {0u, 1u}) {
+      const auto key = [&](const SheetRow* row) {
+        const double figure = sort == SheetSort::ingots ? std::atof(row->ingots.c_str()) : row->figures[group].price;
+        return std::tuple(sort == SheetSort::name ? row->name : CString(), sort == SheetSort::name ? 0.0 : figure, row->row);
+      };
       const auto rows = sortedRows(priced, sort, group);
-      ASSERT_EQ(rows.size(), 58u);
-      for (std::size_t i = 1; i < rows.size(); ++i) {
-        const bool tie = sort == SheetSort::name ? rows[i - 1]->name == rows[i]->name : key(sort, rows[i - 1], group) == key(sort, rows[i], group);
-        const bool before = sort == SheetSort::name ? rows[i - 1]->name < rows[i]->name : key(sort, rows[i - 1], group) < key(sort, rows[i], group);
-        EXPECT_TRUE(before || (tie && rows[i - 1]->row < rows[i]->row)) << rows[i - 1]->name << " / " << rows[i]->name;
-      }
+      EXPECT_EQ(rows.size(), 58u);
+      EXPECT_TRUE(std::ranges::is_sorted(rows, {}, key)) << static_cast<int>(sort) << " in group " << group;
     }
 }
 

@@ -15,19 +15,19 @@
 #include <QTimer>
 #include <fstream>
 
-TableModule::TableModule(std::optional<std::string> table, bool inPlace)
-    : m_table(std::move(table)), m_inPlace(inPlace), m_previous(AfxGetResourceHandle()) {
+TableModule::TableModule(std::optional<std::string> bytes, bool readable)
+    : table(std::move(bytes)), inPlace(readable), previous(AfxGetResourceHandle()) {
   AfxSetResourceHandle(this);
 }
 
 ResourceBytes TableModule::FindResource(int name, int type) const {
-  if (!m_table || name != IDR_ITEM_TABLE || type != RT_HTML) return {};
-  return {m_inPlace ? m_table->data() : nullptr, static_cast<DWORD>(m_table->size())};
+  if (!table || name != IDR_ITEM_TABLE || type != RT_HTML) return {};
+  return {inPlace ? table->data() : nullptr, static_cast<DWORD>(table->size())};
 }
 
-std::string tableRow(const std::string& name, const std::string& ingots, const std::string& exec) {
+std::string tableRow(const std::string& name, const std::string& ingots) {
   std::string line = name + "\t" + ingots;
-  for (int column = 2; column < 38; ++column) line += column == 7 ? "\t" + exec : "\t0";
+  for (int column = 2; column < 38; ++column) line += column == 7 ? "\t50" : "\t0";
   return line + "\r\n";
 }
 
@@ -37,24 +37,17 @@ CollectedMessages::CollectedMessages()
         return IDOK;
       })) {}
 
-SystemLocale::SystemLocale(const std::string& lines, bool reload) {
-  static int made = 0;
-  m_path = QDir::temp().filePath(QStringLiteral("quenchmark-locale-%1-%2").arg(QCoreApplication::applicationPid()).arg(++made)).toStdString();
-  std::ofstream(m_path) << lines;
-  m_previous = setSystemLocaleConfigFiles({m_path});
+SystemLocale::SystemLocale(const std::string& lines, bool reload)
+    : path(QDir::temp().filePath(QStringLiteral("quenchmark-locale-%1-%2").arg(QCoreApplication::applicationPid()).arg(qintptr(this))).toStdString()) {
+  std::ofstream(path) << lines;
+  previous = setSystemLocaleConfigFiles({path});
   if (reload) FormatNumberText(nullptr, true);
 }
 
 SystemLocale::~SystemLocale() {
-  setSystemLocaleConfigFiles(m_previous);
+  setSystemLocaleConfigFiles(previous);
   FormatNumberText(nullptr, true);
-  std::remove(m_path.c_str());
-}
-
-void PriceDlgProbe::choose(const char* name) const {
-  const int index = items()->findText(QString::fromUtf8(name));
-  ASSERT_GE(index, 0) << name;
-  items()->setCurrentIndex(index);
+  std::remove(path.c_str());
 }
 
 void PriceDlgProbe::price(const char* name, int level, const char* text) {
@@ -70,8 +63,8 @@ int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body) {
   QTimer watchdog;
   QObject::connect(&watchdog, &QTimer::timeout, [] {
     ADD_FAILURE() << "a modal loop was left running";
-    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    for (QWidget* open : {QApplication::activePopupWidget(), QApplication::activeModalWidget()})
+      if (open) open->close();
   });
   watchdog.start(20000);
   QTimer::singleShot(0, [&] {
@@ -82,9 +75,8 @@ int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body) {
 }
 
 void onNextPopup(const std::function<void(QWidget* popup)>& action) {
-  QWidget* before = QApplication::activeModalWidget();
   auto* poll = new QTimer(qApp);
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, before, action] {
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, before = QApplication::activeModalWidget(), action] {
     QWidget* popup = QApplication::activePopupWidget();
     if (!popup && QApplication::activeModalWidget() != before) popup = QApplication::activeModalWidget();
     if (!popup || !popup->isVisible()) return;
@@ -96,8 +88,7 @@ void onNextPopup(const std::function<void(QWidget* popup)>& action) {
 }
 
 QString storePath() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + QCoreApplication::applicationName() +
-         QStringLiteral(".ini");
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + QCoreApplication::applicationName() + ".ini";
 }
 
 void startHeadless(int& argc, char** argv) {
@@ -113,34 +104,27 @@ void startHeadless(int& argc, char** argv) {
 }
 
 Session::Session() {
-  for (const char* name : {"runtime", "cache", "config"}) QDir(m_root.path()).mkdir(QString::fromLatin1(name));
+  for (const char* name : {"runtime", "cache", "config"}) QDir(root.path()).mkdir(QString::fromLatin1(name));
   QFile::setPermissions(path("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 Session::~Session() {
-  for (auto& process : m_processes) {
+  for (auto& process : processes) {
     process->kill();
     process->waitForFinished();
   }
 }
 
-QProcess& Session::start(const QString& program, const QStringList& arguments, const QStringList& environment) {
-  auto& process = *m_processes.emplace_back(std::make_unique<QProcess>());
+QProcess& Session::start(const QStringList& environment, const QStringList& command) {
+  auto& process = *processes.emplace_back(std::make_unique<QProcess>());
   QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN"})
     variables.remove(QString::fromLatin1(name));
-  variables.insert(QStringLiteral("XDG_RUNTIME_DIR"), path("runtime"));
-  variables.insert(QStringLiteral("XDG_CACHE_HOME"), path("cache"));
-  variables.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
-  for (const QString& variable : environment) variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+  const QStringList own{"XDG_RUNTIME_DIR=" + path("runtime"), "XDG_CACHE_HOME=" + path("cache"), "XDG_CONFIG_HOME=" + path("config")};
+  for (const QString& variable : own + environment) variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
   process.setProcessEnvironment(variables);
-  process.start(program, arguments);
+  process.start(command.first(), command.mid(1));
   return process;
-}
-
-QProcess& Session::startProgram(const QStringList& environment, const QStringList& wrapper) {
-  const QStringList command = wrapper + QStringList{QStringLiteral(QUENCHMARK_BINARY)};
-  return start(command.first(), command.mid(1), environment);
 }
 
 bool Session::answering(const char* directory) const {

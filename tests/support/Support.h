@@ -17,18 +17,16 @@ inline void PrintTo(const CString& text, std::ostream* out) { *out << '"' << tex
 
 // An item table of the test's own in place of the carried one while the object lives: none means an absent table,
 // and one not in place is found but cannot be read where it lies.
-class TableModule : public CResourceModule {
-public:
+struct TableModule : CResourceModule {
   explicit TableModule(std::optional<std::string> table, bool inPlace = true);
-  ~TableModule() override { AfxSetResourceHandle(m_previous); }
+  ~TableModule() override { AfxSetResourceHandle(previous); }
   ResourceBytes FindResource(int name, int type) const override;
-private:
-  std::optional<std::string> m_table;
-  bool m_inPlace;
-  HINSTANCE m_previous;
+  std::optional<std::string> table;
+  bool inPlace;
+  HINSTANCE previous;
 };
-// One data row: name, ingots, exec in column 7 and "0" in every other field.
-std::string tableRow(const std::string& name, const std::string& ingots, const std::string& exec = "50");
+// One data row: name, ingots, "50" for the exec rate (column 7) and "0" in every other field.
+std::string tableRow(const std::string& name, const std::string& ingots);
 
 // The message boxes shown while the object lives, collected instead of shown.
 struct CollectedMessages {
@@ -40,26 +38,23 @@ struct CollectedMessages {
 
 // The machine's system-wide locale configuration as one file of these lines while the object lives; unless told
 // otherwise, the price record is read again at once.
-class SystemLocale {
-public:
+struct SystemLocale {
   explicit SystemLocale(const std::string& lines, bool reload = true);
   ~SystemLocale();
-private:
-  std::vector<std::string> m_previous;
-  std::string m_path;
+  std::string path;
+  std::vector<std::string> previous;
 };
 
 // The main window with its handlers reachable, and its controls as the user sees them.
-class PriceDlgProbe : public CPriceDlg {
-public:
+struct PriceDlgProbe : CPriceDlg {
   using CPriceDlg::OnClose, CPriceDlg::OnContextMenu, CPriceDlg::OnDeltaposSpin1, CPriceDlg::OnKeepOnTop,
-      CPriceDlg::OnLoad, CPriceDlg::OnSelchangeItem, CPriceDlg::OnSkill100, CPriceDlg::ToggleTopMost;
+      CPriceDlg::OnSelchangeItem, CPriceDlg::OnSkill100, CPriceDlg::ToggleTopMost;
   QWidget* window() const { return GetSafeHwnd(); }
   QComboBox* items() const { return qobject_cast<QComboBox*>(controlWidget(IDC_ITEM)); }
   QLineEdit* rate() const { return qobject_cast<QLineEdit*>(controlWidget(IDC_RATE)); }
   QString shown(int id) const { return qobject_cast<QLabel*>(controlWidget(id))->text(); }
   bool visible(int id) const { return controlWidget(id)->isVisibleTo(window()); }
-  void choose(const char* name) const;  // through the list, as the user does
+  void choose(const char* name) const { items()->setCurrentIndex(items()->findText(QString::fromUtf8(name))); }
   // Shows the item at the level as a level command would, then types the Rate.
   void price(const char* name, int level, const char* rate);
 };
@@ -70,6 +65,11 @@ inline constexpr int kEndedByTest = -2;
 int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body);
 // Calls action from inside the next modal window or pop-up menu that opens.
 void onNextPopup(const std::function<void(QWidget* popup)>& action);
+// Window tests under an English (United States) system locale, with their message boxes collected.
+struct EnglishWindowTest : ::testing::Test {
+  SystemLocale m_locale{"LANG=en_US.UTF-8\n"};
+  CollectedMessages m_messages;
+};
 
 // Where the profile of integer settings lives, as any INI reader would find it.
 QString storePath();
@@ -79,20 +79,17 @@ void startHeadless(int& argc, char** argv);
 
 // A user's session for real processes: runtime (the user's alone), cache and configuration directories of its own,
 // and every process started in it, killed at the end.
-class Session {
-public:
+struct Session {
   Session();
   ~Session();
-  QString path(const char* name) const { return m_root.filePath(QString::fromLatin1(name)); }
-  // Starts program in the session, without the caller's display, platform or launcher variables unless environment
-  // ("NAME=value") gives them.
-  QProcess& start(const QString& program, const QStringList& arguments = {}, const QStringList& environment = {});
-  QProcess& startProgram(const QStringList& environment = {}, const QStringList& wrapper = {});
+  QString path(const char* name) const { return root.filePath(QString::fromLatin1(name)); }
+  // Starts program (by default this one) in the session, without the caller's display, platform or launcher
+  // variables unless environment ("NAME=value") gives them.
+  QProcess& start(const QStringList& environment = {}, const QStringList& command = {QStringLiteral(QUENCHMARK_BINARY)});
   // Whether a copy answers on the socket in directory within the time a loaded machine may take.
   bool answering(const char* directory = "runtime") const;
-private:
-  QTemporaryDir m_root;
-  std::vector<std::unique_ptr<QProcess>> m_processes;
+  QTemporaryDir root;
+  std::vector<std::unique_ptr<QProcess>> processes;
 };
 // Waits for the process to end; whether it ended by itself with status 0.
 bool endsWell(QProcess& process);

@@ -1,9 +1,8 @@
-// The main window as its user meets it: the Rate edit, Enter, Esc and the close box, the right-click menu, the About
-// box, help, what a screen reader reads, and no text cut off at any scale or desktop font size.
+// The main window as its user meets it: the Rate edit, Enter, Esc and the close box, the right-click menu, what a screen
+// reader reads, no text cut off at any scale or desktop font size, the About box and help.
 #include "tests/support/Support.h"
 
 #include <QAbstractButton>
-#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QActionGroup>
 #include <QApplication>
@@ -14,11 +13,7 @@
 #include <QUrl>
 
 namespace {
-class Window : public ::testing::Test {
-protected:
-  SystemLocale m_locale{"LANG=en_US.UTF-8\n"};
-  CollectedMessages m_messages;
-};
+using Window = EnglishWindowTest;
 
 TEST_F(Window, TheRateEditReadsItsLeadingNumberIntoTheRange) {
   const std::pair<const char*, int> typed[] = {{"12abc", 12}, {"", 0}, {"letters", 0}, {"-5", 0}, {"123456", 9999},
@@ -54,28 +49,23 @@ TEST_F(Window, KeysGoToTheListFirstEnterEndsTheWindowEscDoesNothingAndTheCloseBo
             kEndedByTest);
 }
 
-// The open pop-up, one entry a line: its text, "(o)" for a radio mark, "[x]" for a check mark, "grey" if disabled.
-std::vector<std::string> entriesOf(const QMenu* menu) {
-  std::vector<std::string> entries;
-  for (const QAction* action : menu->actions()) {
-    std::string entry = action->isSeparator() ? "----" : action->text().toStdString();
-    if (action->isChecked()) entry += action->actionGroup() ? " (o)" : " [x]";
-    if (!action->isEnabled()) entry += " grey";
-    EXPECT_EQ(action->isCheckable(), action->isChecked()) << entry << ": an empty box would show";
-    entries.push_back(entry);
-  }
-  return entries;
-}
-
-// Asks for the menu with ask and, from inside its loop, checks its entries and chooses one with Return (none: Esc);
-// the command must come after the pop-up has closed. Returns where the menu opened.
+// Asks for the menu with ask and, from inside its loop, reads its entries and chooses one with Return (none: Esc); the
+// command must come after the pop-up has closed. An entry is its text, "(o)" for a radio mark, "[x]" for a check
+// mark and "grey" if disabled. Returns where the menu opened.
 QPoint fromMenu(PriceDlgProbe& dlg, const std::function<void()>& ask, std::optional<int> entry, const std::vector<std::string>& expected) {
   QPoint opened;
   onNextPopup([&](QWidget* popup) {
     auto* menu = qobject_cast<QMenu*>(popup);
+    std::vector<std::string> entries;
+    for (const QAction* action : menu->actions()) {
+      entries.push_back(action->isSeparator() ? "----" : action->text().toStdString());
+      if (action->isChecked()) entries.back() += action->actionGroup() ? " (o)" : " [x]";
+      if (!action->isEnabled()) entries.back() += " grey";
+      EXPECT_EQ(action->isCheckable(), action->isChecked()) << entries.back() << ": an empty box would show";
+    }
+    EXPECT_EQ(entries, expected);
     const int level = dlg.m_nLevel;
     opened = popup->pos();
-    EXPECT_EQ(entriesOf(menu), expected);
     if (entry) menu->setActiveAction(menu->actions().at(*entry));
     QTest::keyClick(menu, entry ? Qt::Key_Return : Qt::Key_Escape);
     EXPECT_EQ(dlg.m_nLevel, level) << "a command before the pop-up closed";
@@ -110,45 +100,30 @@ TEST_F(Window, TheMenuShowsTheLevelAndKeepOnTopAndItsCommandComesAfterItCloses) 
   });
 }
 
-TEST_F(Window, TheAboutBoxOpensCentredOverTheWindowAndReturnOrEscEndsIt) {
-  withWindow([](PriceDlgProbe& dlg) {
-    dlg.price("Plate Breastpiece", ID_SKILL_100, "12");
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-      bool opened = false;
-      onNextPopup([&](QWidget* box) {
-        opened = true;
-        EXPECT_EQ(box->parentWidget(), dlg.window());
-        EXPECT_LE((box->frameGeometry().center() - dlg.window()->frameGeometry().center()).manhattanLength(), 2);
-        const auto texts = box->findChildren<QLabel*>();
-        EXPECT_TRUE(std::ranges::any_of(texts, [](QLabel* l) { return l->text().contains("Brasswick") && l->isVisible(); }));
-        QTest::keyClick(box->focusWidget(), key);
-      });
-      QTest::mouseClick(qobject_cast<QAbstractButton*>(dlg.controlWidget(IDC_ABOUT)), Qt::LeftButton);
-      EXPECT_TRUE(opened);
-      EXPECT_EQ(dlg.shown(IDC_PRICE), QStringLiteral("2,355.45"));
-    }
-  });
+// What a screen reader finds in the window, control by control: its name, and the figure it reads out with it (its
+// value for the edit and the list, else its description).
+std::string readOut(const PriceDlgProbe& dlg) {
+  std::string read;
+  for (QWidget* control : dlg.window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!control->isVisibleTo(dlg.window())) continue;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    const bool valued = face->role() == QAccessible::SpinBox || face->role() == QAccessible::ComboBox;
+    read += (face->text(QAccessible::Name) + '=' + face->text(valued ? QAccessible::Value : QAccessible::Description) + "; ").toStdString();
+  }
+  return read;
 }
 
-TEST_F(Window, AScreenReaderReadsEachControlUnderItsCaptionAndEachFigureWithIt) {
+TEST_F(Window, AScreenReaderFindsEachShownControlUnderItsCaptionAndEachFigureWithIt) {
   withWindow([](PriceDlgProbe& dlg) {
+    const std::string captions = "Item=; Ingots=; Rate=; Price=; ";
     dlg.price("Plate Breastpiece", ID_SKILL_100, "12");
-    // Control, its name, the figure it reads out (its value for the edit and the list, else its description).
-    const std::tuple<int, const char*, const char*> controls[] = {
-        {IDC_RATE, "Rate", "12"}, {IDC_PRICE, "Price", "2,355.45"}, {IDC_IGTS_REQ2, "Ingots Required for Exceptional", "196.29"},
-        {IDC_INGOTS, "Ingots", "25"}, {IDC_EXEC_RATE, "Exec Rate", "4.5"}, {IDC_DOA, "DOA", "6.3"}, {IDC_ABOUT, "About", ""},
-        {IDC_ITEM, "Plate Breastpiece", "Plate Breastpiece"}};
-    for (const auto& [id, name, figure] : controls) {
-      QWidget* widget = dlg.controlWidget(id);
-      if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget->parentWidget())) widget = spin;
-      QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
-      EXPECT_EQ(control->text(QAccessible::Name), name) << id;
-      EXPECT_EQ(control->text(id == IDC_RATE || id == IDC_ITEM ? QAccessible::Value : QAccessible::Description), figure) << id;
-    }
+    EXPECT_EQ(readOut(dlg), "Plate Breastpiece=Plate Breastpiece; Rate=12; " + captions + "Exec Rate=; Norm Rate=; BA Rate=; "
+              "Fail Rate=; DOA=; Ingots Required for Exceptional=; Ingots=25; Price=2,355.45; Exec Rate=4.5; Norm Rate=31.5; "
+              "BA Rate=17; Fail Rate=47; DOA=6.3; Ingots Required for Exceptional=196.29; About=; ");
     dlg.choose("*Light Archer");
-    QAccessibleInterface* parts = QAccessible::queryAccessibleInterface(dlg.controlWidget(IDC_SET_CONTENTS));
-    EXPECT_EQ(parts->text(QAccessible::Name), QStringLiteral("Set Contents"));
-    EXPECT_EQ(parts->text(QAccessible::Description), dlg.shown(IDC_SET_CONTENTS));
+    EXPECT_EQ(readOut(dlg), "*Light Archer=*Light Archer; Rate=12; " + captions + "Ingots Required for Exceptional=; Ingots=101; "
+              "Price=1,212.00; Ingots Required for Exceptional=101.00; About=; Set Contents=Chainmail Leggings, Chainmail Tunic, "
+              "Ringmail Gloves, Ringmail Sleeves, Plate Gorget, Close Helm; ");
   });
 }
 
@@ -167,25 +142,37 @@ void expectNothingCutOff(const QWidget* window, const std::string& situation) {
     EXPECT_TRUE(!control->isVisibleTo(window) || window->rect().contains(control->geometry())) << situation;
 }
 
-// ctest runs this at the scale factors 1, 1.5 and 2, which Qt reads when the process starts.
-TEST_F(Window, NothingIsCutOffInTheTemplateFontOrALargerDesktopFont) {
+// ctest runs this at the scale factors 1, 1.5 and 2, which Qt reads when the process starts. The About box opens
+// centred over the window, with the maker's line, and Return or Esc ends it.
+TEST_F(Window, NothingIsCutOffInTheWindowOrTheAboutBoxInTheTemplateFontOrALargerDesktopFont) {
   const QFont desktop = QApplication::font();
-  for (const qreal points : {8.0, 14.0, 24.0}) {
+  for (const auto& [points, closing] : {std::pair{8.0, Qt::Key_Return}, {14.0, Qt::Key_Escape}, {24.0, Qt::Key_Return}}) {
     QFont larger = desktop;
     larger.setPointSizeF(points);
     QApplication::setFont(larger);
     const std::string size = std::to_string(points) + " pt";
     withWindow([&](PriceDlgProbe& dlg) {
-      for (const char* item : {"Plate Breastpiece", "*Light Archer"}) {
+      for (const char* item : {"*Light Archer", "Plate Breastpiece"}) {
         dlg.price(item, ID_SKILL_100, "9999");
         expectNothingCutOff(dlg.window(), size + ", " + item);
       }
       EXPECT_GE(dlg.rate()->width() - 4, dlg.rate()->fontMetrics().horizontalAdvance(QStringLiteral("9999"))) << size;
+      bool opened = false;
       onNextPopup([&](QWidget* box) {
+        opened = true;
         expectNothingCutOff(box, size + ", About box");
-        box->close();
+        EXPECT_EQ(box->parentWidget(), dlg.window());
+        QRect centred = box->frameGeometry();
+        centred.moveCenter(dlg.window()->frameGeometry().center());
+        if (box->screen()->availableGeometry().contains(centred))  // else it is kept on the screen
+          EXPECT_LE((box->frameGeometry().center() - centred.center()).manhattanLength(), 2) << size;
+        const auto texts = box->findChildren<QLabel*>();
+        EXPECT_TRUE(std::ranges::any_of(texts, [](QLabel* l) { return l->text().contains("Brasswick") && l->isVisible(); }));
+        QTest::keyClick(box->focusWidget(), closing);
       });
       QTest::mouseClick(qobject_cast<QAbstractButton*>(dlg.controlWidget(IDC_ABOUT)), Qt::LeftButton);
+      EXPECT_TRUE(opened);
+      EXPECT_EQ(dlg.shown(IDC_PRICE), QStringLiteral("1,962,678.71")) << "the window as the box left it";
     });
   }
   QApplication::setFont(desktop);
