@@ -59,11 +59,15 @@ TEST(Settings, StartsWhereTheStoreSaysOrAtTheDefaultsAndWritesNothing) {
   EXPECT_TRUE(messages.texts.empty());
 }
 
-TEST(Settings, TheCloseBoxWritesWhereTheWindowIsAndWhatItHoldsOverADamagedStore) {
+// The store is replaced, not rewritten in place, which a crash could leave cut short: the old file keeps its bytes.
+TEST(Settings, TheCloseBoxReplacesTheStoreWithWhereTheWindowIsAndWhatItHolds) {
   writeStore("\xff\xfe\x01[Sett\x02ings\n==\n=\x80\x81\n[\n\ttop\nlevel=");
   EXPECT_EQ(withWindow([](PriceDlgProbe& dlg) { dlg.window()->close(); }), IDCANCEL);
-  EXPECT_EQ(stored(), (std::vector<int>{200, 200, 0, ID_SKILL_100}));
+  EXPECT_EQ(stored(), (std::vector<int>{200, 200, 0, ID_SKILL_100})) << "over a damaged store";
   writeStore("[Settings]\ntop=5\nlevel=32775\n");
+  const QString oldFile = storePath() + QStringLiteral(".old");
+  QFile::remove(oldFile);
+  ASSERT_EQ(::link(storePath().toUtf8().constData(), oldFile.toUtf8().constData()), 0);
   withWindow([](PriceDlgProbe& dlg) {
     dlg.window()->move(321, 123);
     dlg.choose("Bardiche");
@@ -72,22 +76,13 @@ TEST(Settings, TheCloseBoxWritesWhereTheWindowIsAndWhatItHoldsOverADamagedStore)
     dlg.window()->close();
   });
   EXPECT_EQ(stored(), (std::vector<int>{321, 123, 1, ID_SKILL_70})) << "any non-zero top comes back as 1";
+  EXPECT_EQ(storeBytes(oldFile), "[Settings]\ntop=5\nlevel=32775\n") << "the old file's bytes were written over";
   withWindow([](PriceDlgProbe& dlg) {
     dlg.OnKeepOnTop();
     dlg.OnSkill100();
     dlg.window()->close();
   });
   EXPECT_EQ(stored(), (std::vector<int>{321, 123, 0, ID_SKILL_100}));
-}
-
-// A store rewritten in place could be left cut short by a crash; a replaced one is old or new, never half.
-TEST(Settings, CloseReplacesTheStoreAndAStoreThatCannotBeWrittenKeepsWhatItHeld) {
-  writeStore("[Settings]\nwindow%20x=300\n");
-  const QString oldFile = storePath() + QStringLiteral(".old");
-  QFile::remove(oldFile);
-  ASSERT_EQ(::link(storePath().toUtf8().constData(), oldFile.toUtf8().constData()), 0);
-  withWindow([](PriceDlgProbe& dlg) { dlg.window()->close(); });
-  EXPECT_EQ(storeBytes(oldFile), "[Settings]\nwindow%20x=300\n") << "the old file's bytes were written over";
   QFile::remove(storePath());
   QDir().mkpath(storePath());  // a directory in its place: nothing can be written there, not even by root
   withWindow([](PriceDlgProbe& dlg) {

@@ -1,5 +1,5 @@
-// What the fuzz targets share: headless Qt and the application object for the whole run, and any message box or broken
-// rule taken for a finding, reported with what went wrong.
+// What the fuzz targets share, each including it once: headless Qt and the application object for the whole run, and
+// any message box or broken rule taken for a finding, reported with what went wrong.
 #pragma once
 
 #include "tests/support/Support.h"
@@ -9,7 +9,8 @@
   std::abort();
 }
 
-inline void startFuzzing(int* argc, char*** argv) {
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   startHeadless(*argc, *argv);
   AfxSetMessageBoxHandler([](const CString& text) -> int { finding("unexpected message: " + text); });
+  return 0;
 }

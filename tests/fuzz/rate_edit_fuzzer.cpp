@@ -4,11 +4,6 @@
 
 #include <QTest>
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  startFuzzing(argc, argv);
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QString typed = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   withWindow([&](PriceDlgProbe& dlg) {

@@ -7,11 +7,6 @@
 #include <QDir>
 #include <QScreen>
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  startFuzzing(argc, argv);
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const QString path = storePath();
   static qint64 inputs = 0;

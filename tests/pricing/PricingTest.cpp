@@ -43,9 +43,6 @@ TEST_F(Pricing, TheArrowsStepTheRateWithinItsRange) {
       EXPECT_EQ(dlg.rate()->text(), QString::number(step.expected)) << step.rate << " by " << step.delta;
       EXPECT_EQ(dlg.shown(IDC_PRICE).toStdString(), FormatAmount(step.expected * dlg.CalcIngotsRequired()));
     }
-    dlg.rate()->setText(QStringLiteral("12"));
-    QTest::keyClick(dlg.rate(), Qt::Key_Up);  // the keys of the edit step it as its arrows do: up raises the Rate
-    EXPECT_EQ(dlg.shown(IDC_PRICE), QStringLiteral("209.71"));
   });
 }
 
@@ -62,7 +59,7 @@ TEST_F(Pricing, AnItemWithoutIngotsIsReportedAtEveryChangeOnceAndPricedAtNothing
            dlg.rate()->setText(QStringLiteral("0"));
            QTest::keyClick(dlg.rate(), Qt::Key_Down);
          }},
-        {"step", [&] { QTest::keyClick(dlg.rate(), Qt::Key_Up); }},
+        {"step", [&] { QTest::keyClick(dlg.rate(), Qt::Key_Up); }},  // the edit's keys step as its arrows do
     };
     for (const auto& [change, make] : changes) {
       make();
@@ -70,7 +67,7 @@ TEST_F(Pricing, AnItemWithoutIngotsIsReportedAtEveryChangeOnceAndPricedAtNothing
       EXPECT_EQ(dlg.shown(IDC_IGTS_REQ2) + ' ' + dlg.shown(IDC_PRICE), QStringLiteral("0.00 0")) << change;
       m_messages.texts.clear();
     }
-    EXPECT_EQ(dlg.rate()->text(), QStringLiteral("1"));
+    EXPECT_EQ(dlg.rate()->text(), QStringLiteral("1")) << "up raises the Rate";
   });
 }
 
