@@ -7,7 +7,6 @@
 #include "pricing/FormatAmount.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -128,12 +127,11 @@ QProcess& Session::start(const QStringList& environment, const QStringList& comm
 }
 
 bool Session::answering(const char* directory) const {
-  for (const QDeadlineTimer deadline(30000); !deadline.hasExpired(); QTest::qWait(20)) {
+  return QTest::qWaitFor([&] {
     QLocalSocket probe;
     probe.connectToServer(path(directory) + QStringLiteral("/quenchmark.socket"));
-    if (probe.waitForConnected(100)) return true;
-  }
-  return false;
+    return probe.waitForConnected(100);
+  }, 30000);
 }
 
 bool endsWell(QProcess& process) {

@@ -47,7 +47,7 @@ struct SystemLocale {
 
 // The main window with its handlers reachable, and its controls as the user sees them.
 struct PriceDlgProbe : CPriceDlg {
-  using CPriceDlg::OnClose, CPriceDlg::OnContextMenu, CPriceDlg::OnDeltaposSpin1, CPriceDlg::OnKeepOnTop,
+  using CPriceDlg::OnClose, CPriceDlg::OnDeltaposSpin1, CPriceDlg::OnKeepOnTop,
       CPriceDlg::OnSelchangeItem, CPriceDlg::OnSkill100, CPriceDlg::ToggleTopMost;
   QWidget* window() const { return GetSafeHwnd(); }
   QComboBox* items() const { return qobject_cast<QComboBox*>(controlWidget(IDC_ITEM)); }
