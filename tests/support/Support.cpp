@@ -6,6 +6,7 @@
 #include "framework/Locale.h"
 #include "pricing/FormatAmount.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLocalSocket>
@@ -54,6 +55,17 @@ void PriceDlgProbe::price(const char* name, int level, const char* text) {
   m_nLevel = level;
   OnSelchangeItem();
   rate()->setText(QString::fromUtf8(text));
+}
+
+std::string readOut(const QWidget* window) {
+  std::string read;
+  for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!control->isVisibleTo(window)) continue;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    const bool valued = face->role() == QAccessible::SpinBox || face->role() == QAccessible::ComboBox;
+    read += (face->text(QAccessible::Name) + '=' + face->text(valued ? QAccessible::Value : QAccessible::Description) + "; ").toStdString();
+  }
+  return read;
 }
 
 int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body) {

@@ -53,11 +53,14 @@ struct PriceDlgProbe : CPriceDlg {
   QComboBox* items() const { return qobject_cast<QComboBox*>(controlWidget(IDC_ITEM)); }
   QLineEdit* rate() const { return qobject_cast<QLineEdit*>(controlWidget(IDC_RATE)); }
   QString shown(int id) const { return qobject_cast<QLabel*>(controlWidget(id))->text(); }
-  bool visible(int id) const { return controlWidget(id)->isVisibleTo(window()); }
   void choose(const char* name) const { items()->setCurrentIndex(items()->findText(QString::fromUtf8(name))); }
   // Shows the item at the level as a level command would, then types the Rate.
   void price(const char* name, int level, const char* rate);
 };
+
+// What a screen reader finds in the window, shown control by control: "name=figure; ", the figure being the value of
+// the edit and the list and the description of the rest.
+std::string readOut(const QWidget* window);
 
 // Opens the main window, as the start-up does, and runs body inside its modal loop; ends the loop after it with
 // kEndedByTest unless body did, and a watchdog ends a loop that a box left open. Returns what DoModal returned.

@@ -1,9 +1,8 @@
-// The main window as its user meets it: the Rate edit, Enter, Esc and the close box, the right-click menu, what a screen
-// reader reads, no text cut off at any scale or desktop font size, the About box and help.
+// The main window as its user meets it: the Rate edit, Enter, Esc and the close box, the right-click menu, no text cut
+// off at any scale or desktop font size, the About box and help.
 #include "tests/support/Support.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QActionGroup>
 #include <QApplication>
 #include <QDesktopServices>
@@ -94,33 +93,6 @@ TEST_F(Window, TheMenuShowsTheLevelAndKeepOnTopAndItsCommandComesAfterItCloses) 
               }, 7, entries), click);
     EXPECT_FALSE(dlg.m_bTopMost || dlg.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(dlg.m_nLevel, ID_SKILL_100);
-  });
-}
-
-// What a screen reader finds in the window, control by control: its name, and the figure it reads out with it (its
-// value for the edit and the list, else its description).
-std::string readOut(const QWidget* window) {
-  std::string read;
-  for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (!control->isVisibleTo(window)) continue;
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-    const bool valued = face->role() == QAccessible::SpinBox || face->role() == QAccessible::ComboBox;
-    read += (face->text(QAccessible::Name) + '=' + face->text(valued ? QAccessible::Value : QAccessible::Description) + "; ").toStdString();
-  }
-  return read;
-}
-
-TEST_F(Window, AScreenReaderFindsEachShownControlUnderItsCaptionAndEachFigureWithIt) {
-  withWindow([](PriceDlgProbe& dlg) {
-    const std::string captions = "Item=; Ingots=; Rate=; Price=; ";
-    dlg.price("Plate Breastpiece", ID_SKILL_100, "12");
-    EXPECT_EQ(readOut(dlg.window()), "Plate Breastpiece=Plate Breastpiece; Rate=12; " + captions + "Exec Rate=; Norm Rate=; BA Rate=; "
-              "Fail Rate=; DOA=; Ingots Required for Exceptional=; Ingots=25; Price=2,355.45; Exec Rate=4.5; Norm Rate=31.5; "
-              "BA Rate=17; Fail Rate=47; DOA=6.3; Ingots Required for Exceptional=196.29; About=; ");
-    dlg.choose("*Light Archer");
-    EXPECT_EQ(readOut(dlg.window()), "*Light Archer=*Light Archer; Rate=12; " + captions + "Ingots Required for Exceptional=; Ingots=101; "
-              "Price=1,212.00; Ingots Required for Exceptional=101.00; About=; Set Contents=Chainmail Leggings, Chainmail Tunic, "
-              "Ringmail Gloves, Ringmail Sleeves, Plate Gorget, Close Helm; ");
   });
 }
 
