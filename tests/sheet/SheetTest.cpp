@@ -1,7 +1,5 @@
-// The price sheet: the window's figures for the worked examples in aligned columns, stable sorts, its command line,
+// The price sheet: the window's figures for the worked examples in aligned columns, its command line,
 // and the exit statuses and streams of the real executable. Its CSV is read back by read_csv.py.
-#include "catalogue/ItemTableLoader.h"
-#include "sheet/PriceSheet.h"
 #include "sheet/SheetCommand.h"
 #include "tests/support/Support.h"
 #include "tests/support/WorkedExamples.h"
@@ -44,22 +42,6 @@ TEST(Sheet, ShowsTheWorkedExamplesAsTheWindowDoesInAlignedColumns) {
     EXPECT_EQ(line.rfind(std::string(" ") + example.price) + 1 + std::strlen(example.price), header.find("Price") + 5) << line;
     EXPECT_FALSE(line.ends_with(' ')) << line;
   }
-}
-
-TEST(Sheet, SortsStablyByNameIngotsOrPrice) {
-  ItemCatalogue catalogue;
-  loadItemTable(catalogue);
-  const PriceSheet priced = makePriceSheet(catalogue, 12, {&kSkillLevels[3], &kSkillLevels[5]});
-  for (const SheetSort sort : {SheetSort::name, SheetSort::ingots, SheetSort::price})
-    for (const std::size_t group : {0u, 1u}) {
-      const auto key = [&](const SheetRow* row) {
-        const double figure = sort == SheetSort::ingots ? std::atof(row->ingots.c_str()) : row->figures[group].price;
-        return std::tuple(sort == SheetSort::name ? row->name : CString(), sort == SheetSort::name ? 0.0 : figure, row->row);
-      };
-      const auto rows = sortedRows(priced, sort, group);
-      EXPECT_EQ(rows.size(), 58u);
-      EXPECT_TRUE(std::ranges::is_sorted(rows, {}, key)) << static_cast<int>(sort) << " in group " << group;
-    }
 }
 
 TEST(Sheet, ABadArgumentGivesStatus2AndOneLineOnTheErrorStreamOnly) {
