@@ -2,9 +2,7 @@
 // whose root window carries the launchers' startup-notification messages. Skipped, and says so, where it cannot start.
 #include "tests/support/Support.h"
 
-#include <QDeadlineTimer>
 #include <QRegularExpression>
-#include <QTest>
 #include <poll.h>
 #include <xcb/xcb.h>
 

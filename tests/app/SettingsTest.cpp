@@ -2,9 +2,7 @@
 // store that is missing, damaged or cannot be written never in the way.
 #include "tests/support/Support.h"
 
-#include <QDir>
 #include <QSettings>
-#include <QTest>
 #include <QWindow>
 #include <unistd.h>
 

@@ -4,8 +4,6 @@
 #include "framework/SingleInstance.h"
 #include "tests/support/Support.h"
 
-#include <QDeadlineTimer>
-#include <QTest>
 #include <csignal>
 
 namespace {

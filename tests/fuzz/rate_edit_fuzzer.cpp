@@ -2,8 +2,6 @@
 // (saturated, then held within 0..9999), the edit shows exactly that, and an arrow key steps it by one in the range.
 #include "tests/fuzz/Fuzzing.h"
 
-#include <QTest>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QString typed = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   withWindow([&](PriceDlgProbe& dlg) {

@@ -4,7 +4,6 @@
 #include "tests/fuzz/Fuzzing.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QScreen>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,8 +5,6 @@
 #include "tests/support/Support.h"
 #include "tests/support/WorkedExamples.h"
 
-#include <QTest>
-
 namespace {
 using Pricing = EnglishWindowTest;
 

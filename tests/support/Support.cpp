@@ -7,35 +7,16 @@
 #include "pricing/FormatAmount.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QDir>
 #include <QLocalSocket>
 #include <QStandardPaths>
-#include <QTest>
 #include <QTimer>
 #include <fstream>
-
-TableModule::TableModule(std::optional<std::string> bytes, bool readable)
-    : table(std::move(bytes)), inPlace(readable), previous(AfxGetResourceHandle()) {
-  AfxSetResourceHandle(this);
-}
-
-ResourceBytes TableModule::FindResource(int name, int type) const {
-  if (!table || name != IDR_ITEM_TABLE || type != RT_HTML) return {};
-  return {inPlace ? table->data() : nullptr, static_cast<DWORD>(table->size())};
-}
 
 std::string tableRow(const std::string& name, const std::string& ingots) {
   std::string line = name + "\t" + ingots;
   for (int column = 2; column < 38; ++column) line += column == 7 ? "\t50" : "\t0";
   return line + "\r\n";
 }
-
-CollectedMessages::CollectedMessages()
-    : previous(AfxSetMessageBoxHandler([this](const CString& text) {
-        texts.push_back(text);
-        return IDOK;
-      })) {}
 
 SystemLocale::SystemLocale(const std::string& lines, bool reload)
     : path(QDir::temp().filePath(QStringLiteral("quenchmark-locale-%1-%2").arg(QCoreApplication::applicationPid()).arg(qintptr(this))).toStdString()) {
@@ -48,13 +29,6 @@ SystemLocale::~SystemLocale() {
   setSystemLocaleConfigFiles(previous);
   FormatNumberText(nullptr, true);
   std::remove(path.c_str());
-}
-
-void PriceDlgProbe::price(const char* name, int level, const char* text) {
-  choose(name);
-  m_nLevel = level;
-  OnSelchangeItem();
-  rate()->setText(QString::fromUtf8(text));
 }
 
 std::string readOut(const QWidget* window) {

@@ -5,11 +5,15 @@
 #include "framework/CWinApp.h"
 #include "ui/CPriceDlg.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -18,22 +22,26 @@ inline void PrintTo(const CString& text, std::ostream* out) { *out << '"' << tex
 // An item table of the test's own in place of the carried one while the object lives: none means an absent table,
 // and one not in place is found but cannot be read where it lies.
 struct TableModule : CResourceModule {
-  explicit TableModule(std::optional<std::string> table, bool inPlace = true);
+  explicit TableModule(std::optional<std::string> bytes, bool readable = true) : table(std::move(bytes)), inPlace(readable) {
+    AfxSetResourceHandle(this);
+  }
   ~TableModule() override { AfxSetResourceHandle(previous); }
-  ResourceBytes FindResource(int name, int type) const override;
+  ResourceBytes FindResource(int name, int type) const override {
+    if (!table || name != IDR_ITEM_TABLE || type != RT_HTML) return {};
+    return {inPlace ? table->data() : nullptr, static_cast<DWORD>(table->size())};
+  }
   std::optional<std::string> table;
   bool inPlace;
-  HINSTANCE previous;
+  HINSTANCE previous = AfxGetResourceHandle();
 };
 // One data row: name, ingots, "50" for the exec rate (column 7) and "0" in every other field.
 std::string tableRow(const std::string& name, const std::string& ingots);
 
 // The message boxes shown while the object lives, collected instead of shown.
 struct CollectedMessages {
-  CollectedMessages();
   ~CollectedMessages() { AfxSetMessageBoxHandler(previous); }
   std::vector<CString> texts;
-  MessageBoxHandler previous;
+  MessageBoxHandler previous = AfxSetMessageBoxHandler([this](const CString& text) { return texts.push_back(text), IDOK; });
 };
 
 // The machine's system-wide locale configuration as one file of these lines while the object lives; unless told
@@ -47,15 +55,19 @@ struct SystemLocale {
 
 // The main window with its handlers reachable, and its controls as the user sees them.
 struct PriceDlgProbe : CPriceDlg {
-  using CPriceDlg::OnClose, CPriceDlg::OnDeltaposSpin1, CPriceDlg::OnKeepOnTop,
-      CPriceDlg::OnSelchangeItem, CPriceDlg::OnSkill100, CPriceDlg::ToggleTopMost;
+  using CPriceDlg::OnClose, CPriceDlg::OnKeepOnTop, CPriceDlg::OnSkill100, CPriceDlg::ToggleTopMost;
   QWidget* window() const { return GetSafeHwnd(); }
   QComboBox* items() const { return qobject_cast<QComboBox*>(controlWidget(IDC_ITEM)); }
   QLineEdit* rate() const { return qobject_cast<QLineEdit*>(controlWidget(IDC_RATE)); }
   QString shown(int id) const { return qobject_cast<QLabel*>(controlWidget(id))->text(); }
   void choose(const char* name) const { items()->setCurrentIndex(items()->findText(QString::fromUtf8(name))); }
   // Shows the item at the level as a level command would, then types the Rate.
-  void price(const char* name, int level, const char* rate);
+  void price(const char* name, int level, const char* text) {
+    choose(name);
+    m_nLevel = level;
+    OnSelchangeItem();
+    rate()->setText(QString::fromUtf8(text));
+  }
 };
 
 // What a screen reader finds in the window, shown control by control: "name=figure; ", the figure being the value of

@@ -4,11 +4,9 @@
 
 #include <QAbstractButton>
 #include <QActionGroup>
-#include <QApplication>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QTest>
 #include <QUrl>
 
 namespace {
@@ -32,8 +30,24 @@ TEST_F(Window, TheRateEditReadsItsLeadingNumberIntoTheRange) {
   });
 }
 
-TEST_F(Window, KeysGoToTheListFirstEnterEndsTheWindowEscDoesNothingAndTheCloseBoxCancels) {
-  withWindow([](PriceDlgProbe& dlg) { EXPECT_EQ(dlg.window()->focusWidget(), dlg.items()); });
+// The desktop as far as manual pages go.
+class ManualPages : public QObject {
+  Q_OBJECT
+public:
+  QList<QUrl> opened;
+public Q_SLOTS:
+  void open(const QUrl& url) { opened << url; }
+};
+
+TEST_F(Window, KeysGoToTheListFirstF1OpensTheManualEnterEndsTheWindowEscDoesNothingAndTheCloseBoxCancels) {
+  ManualPages desktop;
+  QDesktopServices::setUrlHandler(QStringLiteral("man"), &desktop, "open");
+  withWindow([](PriceDlgProbe& dlg) {
+    EXPECT_EQ(dlg.window()->focusWidget(), dlg.items());
+    QTest::keyClick(dlg.items(), Qt::Key_F1);
+  });
+  QDesktopServices::unsetUrlHandler(QStringLiteral("man"));
+  EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("man:") + QCoreApplication::applicationName())});
   EXPECT_EQ(withWindow([](PriceDlgProbe& dlg) { QTest::keyClick(dlg.rate(), Qt::Key_Return); }), IDOK);
   EXPECT_EQ(withWindow([](PriceDlgProbe& dlg) { QTest::keyClick(dlg.items(), Qt::Key_Enter, Qt::KeypadModifier); }), IDOK);
   EXPECT_EQ(withWindow([](PriceDlgProbe& dlg) { dlg.window()->close(); }), IDCANCEL);
@@ -145,22 +159,6 @@ TEST_F(Window, NothingIsCutOffInTheWindowOrTheAboutBoxInTheTemplateFontOrALarger
   QApplication::setFont(desktop);
 }
 
-// The desktop as far as manual pages go.
-class ManualPages : public QObject {
-  Q_OBJECT
-public:
-  QList<QUrl> opened;
-public Q_SLOTS:
-  void open(const QUrl& url) { opened << url; }
-};
-
-TEST_F(Window, F1OpensTheManualPageThroughTheDesktop) {
-  ManualPages desktop;
-  QDesktopServices::setUrlHandler(QStringLiteral("man"), &desktop, "open");
-  withWindow([&](PriceDlgProbe& dlg) { QTest::keyClick(dlg.items(), Qt::Key_F1); });
-  QDesktopServices::unsetUrlHandler(QStringLiteral("man"));
-  EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("man:") + QCoreApplication::applicationName())});
-}
 }  // namespace
 
 #include "WindowTest.moc"
