@@ -1,5 +1,4 @@
-// The real program under a Wayland compositor that the test starts itself (weston's headless backend) with XWayland,
-// whose root window carries the launchers' startup-notification messages. Skipped, and says so, where it cannot start.
+// The real program under a Wayland compositor with XWayland (weston's headless backend), started by the test itself.
 #include "tests/support/Support.h"
 
 #include <QRegularExpression>
@@ -7,8 +6,7 @@
 #include <xcb/xcb.h>
 
 namespace {
-// Whether the startup-notification message reaches the root window, in chunks of 20 bytes up to a NUL, within the
-// time a loaded machine may take; messages holds what came so far.
+// Whether the startup-notification message (20-byte chunks up to a NUL) reaches the root window; messages: so far.
 bool received(xcb_connection_t* x, std::string& messages, const std::string& message) {
   for (const QDeadlineTimer deadline(30000); messages.find(message + '\0') == std::string::npos;) {
     if (deadline.hasExpired()) return false;
@@ -23,8 +21,7 @@ bool received(xcb_connection_t* x, std::string& messages, const std::string& mes
   return true;
 }
 
-// Wayland lets no window place itself, so the program goes to XWayland, unless the user chose a platform. There a
-// launcher's feedback ends when the window shows, and a second start's through the running copy.
+// Wayland lets no window place itself, so the program goes to XWayland unless the user chose a platform.
 TEST(DesktopSession, UnderWaylandTheProgramRunsThroughXWaylandUnlessToldAndEndsEachStartsFeedback) {
   Session session;
   QDir(QStringLiteral("/tmp")).mkdir(QStringLiteral(".X11-unix"));  // where XWayland puts its socket

@@ -1,5 +1,4 @@
-// The stored window position, keep-on-top and skill level: restored at start, written by the close box alone, and a
-// store that is missing, damaged or cannot be written never in the way.
+// The stored position, keep-on-top and level: restored at start, written by the close box alone, whatever the store.
 #include "tests/support/Support.h"
 
 #include <QSettings>

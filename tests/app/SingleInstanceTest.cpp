@@ -1,6 +1,4 @@
-// One copy per user, with real processes: a second start hands over its token and ends, a killed copy leaves nothing
-// that stops the next, simultaneous starts end with one window, another user's copy is apart, and a runtime directory
-// that cannot be used costs nothing.
+// One copy per user, with real processes: hand-over, simultaneous starts, a killed copy, an unusable runtime directory.
 #include "framework/SingleInstance.h"
 #include "tests/support/Support.h"
 
@@ -60,8 +58,7 @@ TEST(SingleInstance, CopiesStartedTogetherEndWithOneWindowAndAKilledCopyLeavesNo
   EXPECT_EQ(next.state(), QProcess::Running);
 }
 
-// A runtime directory on a file system that is read-only, or full, as a private mount shows it: even root cannot
-// write there. The copy claims the title in the cache directory instead, where the next start finds it.
+// A private read-only or full mount, which not even root can write: the claim goes to the cache directory instead.
 TEST(SingleInstance, ARuntimeDirectoryThatCannotBeWrittenIsNoRunningCopy) {
   if (QProcess::execute(QStringLiteral("unshare"), {QStringLiteral("-rm"), QStringLiteral("true")}) != 0)
     GTEST_SKIP() << "unshare cannot make a private mount here, so no unwritable runtime directory can be made";

@@ -1,5 +1,4 @@
-// The loader over tables of our own making: which lines become rows, what each field holds, and what a table that
-// cannot be read leaves behind.
+// The loader over tables of our own making: which lines become rows, and what each field holds.
 #include "catalogue/ItemTableLoader.h"
 #include "tests/support/Support.h"
 

@@ -1,5 +1,4 @@
-// What the fuzz targets share, each including it once: headless Qt and the application object for the whole run, and
-// any message box or broken rule taken for a finding, reported with what went wrong.
+// What each fuzz target includes once: headless Qt for the run, and any message box or broken rule as a finding.
 #pragma once
 
 #include "tests/support/Support.h"

@@ -1,5 +1,4 @@
-// The figures the window shows: the worked examples, suits, the Rate stepped within its range, one calculation for
-// every change, and prices under the system locale, whatever the user's environment says.
+// The figures the window shows, one calculation for every change, and prices in the system locale's format.
 #include "framework/Locale.h"
 #include "pricing/FormatAmount.h"
 #include "tests/support/Support.h"

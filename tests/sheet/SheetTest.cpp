@@ -1,5 +1,4 @@
-// The price sheet: the window's figures for the worked examples in aligned columns, its command line,
-// and the exit statuses and streams of the real executable. Its CSV is read back by read_csv.py.
+// The price sheet: the worked examples in aligned columns, its command line, and the executable's status and streams.
 #include "sheet/SheetCommand.h"
 #include "tests/support/Support.h"
 #include "tests/support/WorkedExamples.h"

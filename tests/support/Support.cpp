@@ -1,34 +1,16 @@
-// The shared test set-up: headless Qt, and settings and runtime files in private temporary directories, so that no
-// test touches the user's own.
+// The shared test set-up: headless Qt with settings and runtime files in private directories, never the user's own.
 #include "tests/support/Support.h"
 
 #include "app/CPriceApp.h"
-#include "framework/Locale.h"
-#include "pricing/FormatAmount.h"
 
 #include <QAccessible>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QTimer>
-#include <fstream>
 
 std::string tableRow(const std::string& name, const std::string& ingots) {
   std::string line = name + "\t" + ingots;
   for (int column = 2; column < 38; ++column) line += column == 7 ? "\t50" : "\t0";
   return line + "\r\n";
-}
-
-SystemLocale::SystemLocale(const std::string& lines, bool reload)
-    : path(QDir::temp().filePath(QStringLiteral("quenchmark-locale-%1-%2").arg(QCoreApplication::applicationPid()).arg(qintptr(this))).toStdString()) {
-  std::ofstream(path) << lines;
-  previous = setSystemLocaleConfigFiles({path});
-  if (reload) FormatNumberText(nullptr, true);
-}
-
-SystemLocale::~SystemLocale() {
-  setSystemLocaleConfigFiles(previous);
-  FormatNumberText(nullptr, true);
-  std::remove(path.c_str());
 }
 
 std::string readOut(const QWidget* window) {
@@ -72,10 +54,6 @@ void onNextPopup(const std::function<void(QWidget* popup)>& action) {
   poll->start(5);
 }
 
-QString storePath() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + QCoreApplication::applicationName() + ".ini";
-}
-
 void startHeadless(int& argc, char** argv) {
   static Session own;
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -83,21 +61,13 @@ void startHeadless(int& argc, char** argv) {
   qputenv("XDG_CACHE_HOME", own.path("cache").toUtf8());
   qputenv("XDG_RUNTIME_DIR", own.path("runtime").toUtf8());
   // Never torn down: Qt's own caches, which go at exit, may still be used as they go.
-  static QApplication* application = AfxCreateApplication(argc, argv).release();
+  [[maybe_unused]] static QApplication* application = AfxCreateApplication(argc, argv).release();
   static const CPriceApp app;
-  Q_UNUSED(application);
 }
 
 Session::Session() {
   for (const char* name : {"runtime", "cache", "config"}) QDir(root.path()).mkdir(QString::fromLatin1(name));
   QFile::setPermissions(path("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-Session::~Session() {
-  for (auto& process : processes) {
-    process->kill();
-    process->waitForFinished();
-  }
 }
 
 QProcess& Session::start(const QStringList& environment, const QStringList& command) {

@@ -1,8 +1,9 @@
-// What the test binaries share: headless Qt with private directories, item tables and system locales of a test's own,
-// message boxes collected, the main window driven inside its modal loop, and real processes in a session of their own.
+// What the test binaries share: tables, locales and message boxes of their own, the window, and real processes.
 #pragma once
 
 #include "framework/CWinApp.h"
+#include "framework/Locale.h"
+#include "pricing/FormatAmount.h"
 #include "ui/CPriceDlg.h"
 
 #include <QApplication>
@@ -12,7 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
@@ -47,9 +50,18 @@ struct CollectedMessages {
 // The machine's system-wide locale configuration as one file of these lines while the object lives; unless told
 // otherwise, the price record is read again at once.
 struct SystemLocale {
-  explicit SystemLocale(const std::string& lines, bool reload = true);
-  ~SystemLocale();
-  std::string path;
+  explicit SystemLocale(const std::string& lines, bool reload = true) {
+    file.open();
+    file.write(lines.data(), static_cast<qint64>(lines.size()));
+    file.flush();
+    previous = setSystemLocaleConfigFiles({file.fileName().toStdString()});
+    if (reload) FormatNumberText(nullptr, true);
+  }
+  ~SystemLocale() {
+    setSystemLocaleConfigFiles(previous);
+    FormatNumberText(nullptr, true);
+  }
+  QTemporaryFile file;
   std::vector<std::string> previous;
 };
 
@@ -70,8 +82,7 @@ struct PriceDlgProbe : CPriceDlg {
   }
 };
 
-// What a screen reader finds in the window, shown control by control: "name=figure; ", the figure being the value of
-// the edit and the list and the description of the rest.
+// What a screen reader finds, shown control by control: "name=figure; " (value of edit and list, else description).
 std::string readOut(const QWidget* window);
 
 // Opens the main window, as the start-up does, and runs body inside its modal loop; ends the loop after it with
@@ -87,16 +98,15 @@ struct EnglishWindowTest : ::testing::Test {
 };
 
 // Where the profile of integer settings lives, as any INI reader would find it.
-QString storePath();
-// Headless Qt and the application object for the rest of the run, with settings, cache and runtime directories of
-// the run's own; the gtest entry point calls it, and so do the fuzz targets.
+inline QString storePath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + QCoreApplication::applicationName() + ".ini";
+}
+// Headless Qt and the application object for the run, in directories of its own (tests and fuzz targets alike).
 void startHeadless(int& argc, char** argv);
 
-// A user's session for real processes: runtime (the user's alone), cache and configuration directories of its own,
-// and every process started in it, killed at the end.
+// A user's session for real processes: runtime, cache and configuration directories, and its processes, killed at end.
 struct Session {
   Session();
-  ~Session();
   QString path(const char* name) const { return root.filePath(QString::fromLatin1(name)); }
   // Starts program (by default this one) in the session, without the caller's display, platform or launcher
   // variables unless environment ("NAME=value") gives them.

@@ -1,5 +1,4 @@
-// Worked examples from the carried table: an item at a level and a Rate, and every figure the window shows for it
-// under an English (United States) system locale. The window's tests and the price sheet's check them alike.
+// Worked examples: an item, level and Rate, and every figure the window and the sheet show for it in en_US.
 #pragma once
 
 #include "res/resource.h"

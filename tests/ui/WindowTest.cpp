@@ -1,5 +1,4 @@
-// The main window as its user meets it: the Rate edit, Enter, Esc and the close box, the right-click menu, no text cut
-// off at any scale or desktop font size, the About box and help.
+// The main window as its user meets it: the Rate edit, keys, the menu, the About box, and no text cut off.
 #include "tests/support/Support.h"
 
 #include <QAbstractButton>
@@ -62,9 +61,8 @@ TEST_F(Window, KeysGoToTheListFirstF1OpensTheManualEnterEndsTheWindowEscDoesNoth
             kEndedByTest);
 }
 
-// Asks for the menu with ask and, from inside its loop, reads its entries and chooses one with Return; the
-// command must come after the pop-up has closed. An entry is its text, "(o)" for a radio mark, "[x]" for a check
-// mark and "grey" if disabled. Returns where the menu opened.
+// Opens the menu with ask, checks its entries (text, "(o)" radio, "[x]" check, "grey" disabled) and chooses one; the
+// command must come after the pop-up has closed. Returns where the menu opened.
 QPoint fromMenu(PriceDlgProbe& dlg, const std::function<void()>& ask, int entry, const std::vector<std::string>& expected) {
   QPoint opened;
   onNextPopup([&](QWidget* popup) {
@@ -124,8 +122,7 @@ void expectNothingCutOff(const QWidget* window, const std::string& situation) {
     EXPECT_TRUE(!control->isVisibleTo(window) || window->rect().contains(control->geometry())) << situation;
 }
 
-// ctest runs this at the scale factors 1, 1.5 and 2, which Qt reads when the process starts. The About box opens
-// centred over the window, with the maker's line, and Return or Esc ends it.
+// Run at the scale factors 1, 1.5 and 2 (read at start); the About box opens centred and Return or Esc ends it.
 TEST_F(Window, NothingIsCutOffInTheWindowOrTheAboutBoxInTheTemplateFontOrALargerDesktopFont) {
   const QFont desktop = QApplication::font();
   for (const auto& [points, closing] : {std::pair{8.0, Qt::Key_Return}, {14.0, Qt::Key_Escape}, {24.0, Qt::Key_Return}}) {
