@@ -5,8 +5,6 @@
 #include "tests/support/WorkedExamples.h"
 
 namespace {
-using Pricing = EnglishWindowTest;
-
 // The example as a screen reader finds it: every shown control under its caption, with its figure.
 std::string readOut(const WorkedExample& example) {
   std::string read = std::string(example.item) + '=' + example.item + "; Rate=" + std::to_string(example.rate) + "; Item=; Ingots=; Rate=; Price=; ";
@@ -18,19 +16,19 @@ std::string readOut(const WorkedExample& example) {
   return example.parts ? read + "Set Contents=" + example.parts + "; " : read;
 }
 
-TEST_F(Pricing, TheWorkedExamplesShowEveryFigureUnderItsCaption) {
+TEST(Pricing, TheWorkedExamplesShowEveryFigureUnderItsCaption) {
   withWindow([&](PriceDlgProbe& dlg) {
     for (const WorkedExample& example : kWorkedExamples) {
       dlg.price(example.item, example.level, std::to_string(example.rate).c_str());
       EXPECT_EQ(readOut(dlg.window()), readOut(example)) << "at level " << example.level;
     }
   });
-  EXPECT_TRUE(m_messages.texts.empty());
 }
 
 // An item without ingots shows its message at every calculation, so the messages count the calculations.
-TEST_F(Pricing, AnItemWithoutIngotsIsReportedAtEveryChangeOnceAndPricedAtNothing) {
+TEST(Pricing, AnItemWithoutIngotsIsReportedAtEveryChangeOnceAndPricedAtNothing) {
   const TableModule table(tableRow("Cracked Mould", "none") + tableRow("Sliver", "0.9"));
+  CollectedMessages messages;
   withWindow([&](PriceDlgProbe& dlg) {
     const auto type = [&](const char* text) { dlg.rate()->setText(QString::fromLatin1(text)); };
     // The edit's arrow keys step the Rate as the arrows do; up at the top recalculates as any step does.
@@ -50,9 +48,9 @@ TEST_F(Pricing, AnItemWithoutIngotsIsReportedAtEveryChangeOnceAndPricedAtNothing
     };
     for (const auto& [change, make, rate] : changes) {
       make();
-      EXPECT_EQ(m_messages.texts, std::vector<CString>{"Invalid value entered for Ingots"}) << change;
+      EXPECT_EQ(messages.texts, std::vector<CString>{"Invalid value entered for Ingots"}) << change;
       EXPECT_EQ(dlg.rate()->text() + ' ' + dlg.shown(IDC_IGTS_REQ2) + ' ' + dlg.shown(IDC_PRICE), QString::fromLatin1(rate) + " 0.00 0") << change;
-      m_messages.texts.clear();
+      messages.texts.clear();
     }
   });
 }
@@ -78,7 +76,6 @@ TEST(FormatAmount, WritesTwoDecimalsInTheFormatOfTheLocaleThatTheSystemFileNames
 }
 
 TEST(FormatAmount, ReadsTheLocaleOnceUnlessAskedToReloadItAndRejectsWhatIsNoPlainDecimal) {
-  const SystemLocale english("LANG=en_US.UTF-8\n");
   const SystemLocale german("LANG=de_DE.UTF-8\n", /*reload=*/false);
   EXPECT_EQ(FormatAmount(1234.5), "1,234.50");
   EXPECT_EQ(FormatNumberText("1234.50", true), "1.234,50");

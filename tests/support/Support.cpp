@@ -63,6 +63,11 @@ void startHeadless(int& argc, char** argv) {
   // Never torn down: Qt's own caches, which go at exit, may still be used as they go.
   [[maybe_unused]] static QApplication* application = AfxCreateApplication(argc, argv).release();
   static const CPriceApp app;
+  static const SystemLocale english("LANG=en_US.UTF-8\n");
+  AfxSetMessageBoxHandler([](const CString& text) {
+    ADD_FAILURE() << "unexpected message box: " << text;
+    return IDOK;
+  });
 }
 
 Session::Session() {

@@ -91,22 +91,22 @@ inline constexpr int kEndedByTest = -2;
 int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body);
 // Calls action from inside the next modal window or pop-up menu that opens.
 void onNextPopup(const std::function<void(QWidget* popup)>& action);
-// Window tests under an English (United States) system locale, with their message boxes collected.
-struct EnglishWindowTest : ::testing::Test {
-  SystemLocale m_locale{"LANG=en_US.UTF-8\n"};
-  CollectedMessages m_messages;
-};
 
 // Where the profile of integer settings lives, as any INI reader would find it.
 inline QString storePath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + QCoreApplication::applicationName() + ".ini";
 }
-// Headless Qt and the application object for the run, in directories of its own (tests and fuzz targets alike).
+// Headless Qt and the application object for the run, in directories of its own, under an English (United States)
+// system locale, a message box being a failure unless collected (tests and fuzz targets alike).
 void startHeadless(int& argc, char** argv);
 
-// A user's session for real processes: runtime, cache and configuration directories, and its processes, killed at end.
+// A user's session for real processes: runtime, cache and configuration directories, and its processes, killed at the end.
 struct Session {
   Session();
+  ~Session() {
+    for (auto& process : processes) process->kill();
+    for (auto& process : processes) process->waitForFinished();
+  }
   QString path(const char* name) const { return root.filePath(QString::fromLatin1(name)); }
   // Starts program (by default this one) in the session, without the caller's display, platform or launcher
   // variables unless environment ("NAME=value") gives them.

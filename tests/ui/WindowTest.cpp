@@ -9,9 +9,7 @@
 #include <QUrl>
 
 namespace {
-using Window = EnglishWindowTest;
-
-TEST_F(Window, TheRateEditReadsItsLeadingNumberIntoTheRange) {
+TEST(Window, TheRateEditReadsItsLeadingNumberIntoTheRange) {
   const std::pair<const char*, int> typed[] = {{"12abc", 12}, {"", 0}, {"letters", 0}, {"-5", 0}, {"123456", 9999},
                                                {" +42", 42}, {"99999999999999999999", 9999}, {"-99999999999999999999", 0}};
   withWindow([&](PriceDlgProbe& dlg) {
@@ -38,7 +36,7 @@ public Q_SLOTS:
   void open(const QUrl& url) { opened << url; }
 };
 
-TEST_F(Window, KeysGoToTheListFirstF1OpensTheManualEnterEndsTheWindowEscDoesNothingAndTheCloseBoxCancels) {
+TEST(Window, KeysGoToTheListFirstF1OpensTheManualEnterEndsTheWindowEscDoesNothingAndTheCloseBoxCancels) {
   ManualPages desktop;
   QDesktopServices::setUrlHandler(QStringLiteral("man"), &desktop, "open");
   withWindow([](PriceDlgProbe& dlg) {
@@ -86,7 +84,7 @@ QPoint fromMenu(PriceDlgProbe& dlg, const std::function<void()>& ask, int entry,
   return opened;
 }
 
-TEST_F(Window, TheMenuShowsTheLevelAndKeepOnTopAndItsCommandComesAfterItCloses) {
+TEST(Window, TheMenuShowsTheLevelAndKeepOnTopAndItsCommandComesAfterItCloses) {
   withWindow([](PriceDlgProbe& dlg) {
     dlg.window()->move(150, 120);
     dlg.price("Female Plate", ID_SKILL_70, "12");
@@ -123,7 +121,7 @@ void expectNothingCutOff(const QWidget* window, const std::string& situation) {
 }
 
 // Run at the scale factors 1, 1.5 and 2 (read at start); the About box opens centred and Return or Esc ends it.
-TEST_F(Window, NothingIsCutOffInTheWindowOrTheAboutBoxInTheTemplateFontOrALargerDesktopFont) {
+TEST(Window, NothingIsCutOffInTheWindowOrTheAboutBoxInTheTemplateFontOrALargerDesktopFont) {
   const QFont desktop = QApplication::font();
   for (const auto& [points, closing] : {std::pair{8.0, Qt::Key_Return}, {14.0, Qt::Key_Escape}, {24.0, Qt::Key_Return}}) {
     QFont larger = desktop;
