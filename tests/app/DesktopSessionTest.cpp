@@ -5,9 +5,8 @@
 #include <poll.h>
 #include <xcb/xcb.h>
 
-namespace {
 // Whether the startup-notification message (20-byte chunks up to a NUL) reaches the root window; messages: so far.
-bool received(xcb_connection_t* x, std::string& messages, const std::string& message) {
+static bool received(xcb_connection_t* x, std::string& messages, const std::string& message) {
   for (const QDeadlineTimer deadline(30000); messages.find(message + '\0') == std::string::npos;) {
     if (deadline.hasExpired()) return false;
     pollfd wait{xcb_get_file_descriptor(x), POLLIN, 0};
@@ -53,4 +52,3 @@ TEST(DesktopSession, UnderWaylandTheProgramRunsThroughXWaylandUnlessToldAndEndsE
   EXPECT_TRUE(received(x.get(), messages, "remove: ID=second-launch_TIME2"));
   EXPECT_TRUE(endsWell(second));
 }
-}  // namespace

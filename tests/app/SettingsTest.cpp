@@ -5,20 +5,18 @@
 #include <QWindow>
 #include <unistd.h>
 
-namespace {
-QByteArray storeBytes(const QString& path = storePath()) {
+static QByteArray storeBytes(const QString& path = storePath()) {
   QFile file(path);
   return file.open(QFile::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
-void writeStore(const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(storePath()).absolutePath());
+static void writeStore(const QByteArray& bytes) {
   QFile file(storePath());
   ASSERT_TRUE(file.open(QFile::WriteOnly | QFile::Truncate) && file.write(bytes) == bytes.size());
 }
 
 // The four values as any other INI reader reads them back.
-std::vector<int> stored() {
+static std::vector<int> stored() {
   const QSettings store(storePath(), QSettings::IniFormat);
   return {store.value("Settings/window x", -99).toInt(), store.value("Settings/window y", -99).toInt(),
           store.value("Settings/top", -99).toInt(), store.value("Settings/level", -99).toInt()};
@@ -83,4 +81,3 @@ TEST(Settings, TheCloseBoxReplacesTheStoreWithWhereTheWindowIsAndWhatItHolds) {
   });
   QDir().rmdir(storePath());
 }
-}  // namespace

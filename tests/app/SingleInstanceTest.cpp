@@ -4,7 +4,6 @@
 
 #include <csignal>
 
-namespace {
 const QString kOffscreen = "QT_QPA_PLATFORM=offscreen";
 
 // This process is the first copy here: it claims the title, as the program's start-up does, and shows its window.
@@ -40,7 +39,7 @@ TEST(SingleInstance, ASecondStartHandsOverItsTokenAndEndsWithoutTouchingTheSetti
 // and what it leaves behind must not stop the next start.
 TEST(SingleInstance, CopiesStartedTogetherEndWithOneWindowWhereverTheyClaimItAndAKilledCopyLeavesNothingBehind) {
   const bool privateMounts = QProcess::execute("unshare", {"-rm", "true"}) == 0;
-  for (const QString mount : {QString(), QString("mount -t tmpfs -o ro,mode=0700 tmpfs \"$XDG_RUNTIME_DIR\""),
+  for (const QString& mount : {QString(), QString("mount -t tmpfs -o ro,mode=0700 tmpfs \"$XDG_RUNTIME_DIR\""),
                               QString("mount -t tmpfs -o size=4k,mode=0700 tmpfs \"$XDG_RUNTIME_DIR\" && { cat /dev/zero > \"$XDG_RUNTIME_DIR/f\"; true; }")}) {
     if (!mount.isEmpty() && !privateMounts) {
       std::cout << "not run, unshare cannot make a private mount here: " << mount.toStdString() << std::endl;
@@ -69,4 +68,3 @@ TEST(SingleInstance, CopiesStartedTogetherEndWithOneWindowWhereverTheyClaimItAnd
     EXPECT_TRUE(ours.answering(claimed) && next.state() == QProcess::Running);
   }
 }
-}  // namespace

@@ -2,15 +2,14 @@
 #include "catalogue/ItemTableLoader.h"
 #include "tests/support/Support.h"
 
-namespace {
 // A data line whose field k reads "<name>.<k>", with tabs TABs.
-std::string line(const std::string& name, int tabs = 37) {
+static std::string line(const std::string& name, int tabs = 37) {
   std::string text = name;
   for (int k = 1; k <= tabs; ++k) text += "\t" + name + "." + std::to_string(k);
   return text;
 }
 
-std::string lines(const std::vector<std::string>& each) {
+static std::string lines(const std::vector<std::string>& each) {
   std::string bytes;
   for (const std::string& text : each) bytes += text + "\r\n";
   return bytes;
@@ -18,7 +17,7 @@ std::string lines(const std::vector<std::string>& each) {
 
 // The 38 fields of a line as the row pattern splits it, up to a NUL as the pattern sees it: the text between TABs,
 // the surplus of a line with more TABs in the last field, and every field empty for a line with fewer.
-std::vector<std::string> fieldsOf(std::string text) {
+static std::vector<std::string> fieldsOf(std::string text) {
   text = text.substr(0, text.find('\0'));
   std::vector<std::string> fields;
   for (std::size_t from = 0, tab; fields.size() < 37; from = tab + 1) {
@@ -58,4 +57,3 @@ TEST(Loader, TakesEveryDataLineAsARowOfItsFieldsAndReportsATableThatCannotBeRead
     EXPECT_EQ(messages.texts, c.inPlace ? std::vector<CString>{} : std::vector<CString>{"Data File could not be opened.  (error = 1)"});
   }
 }
-}  // namespace

@@ -4,9 +4,8 @@
 #include "tests/support/Support.h"
 #include "tests/support/WorkedExamples.h"
 
-namespace {
 // The example as a screen reader finds it: every shown control under its caption, with its figure.
-std::string readOut(const WorkedExample& example) {
+static std::string readOut(const WorkedExample& example) {
   std::string read = std::string(example.item) + '=' + example.item + "; Rate=" + std::to_string(example.rate) + "; Item=; Ingots=; Rate=; Price=; ";
   constexpr const char* kRateNames[] = {"Exec Rate", "Norm Rate", "BA Rate", "Fail Rate", "DOA"};
   for (const char* name : kRateNames) read += example.parts ? "" : std::string(name) + "=; ";
@@ -85,4 +84,3 @@ TEST(FormatAmount, ReadsTheLocaleOnceUnlessAskedToReloadItAndRejectsWhatIsNoPlai
   char buffer[4];
   EXPECT_EQ(GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SGROUPING, buffer, 3), 0) << "a buffer too small for \"3;0\"";
 }
-}  // namespace

@@ -6,7 +6,6 @@
 #include <map>
 #include <sstream>
 
-namespace {
 // ASCII lines of 38 fields ended by CR LF, the first of them the one comment line. Column 12 holds an item's ingots
 // required at level 100 and column 6 that times its Rate (column 5), both rounded; a suit's ingots are the rounded sum
 // of its parts', all but the one combination sold for less.
@@ -39,4 +38,3 @@ TEST(ItemTable, IsLinesOfThirtyEightFieldsWhoseStoredFiguresAreTheCalculationsRo
   }
   EXPECT_GT(required.size(), 0u);
 }
-}  // namespace

@@ -6,13 +6,9 @@
 #include <regex>
 #include <sstream>
 
-namespace {
-struct Outcome {
-  int status;
-  std::string out, err;
-};
+struct Outcome { int status; std::string out, err; };
 
-Outcome sheet(const std::vector<std::string>& arguments) {
+static Outcome sheet(const std::vector<std::string>& arguments) {
   std::ostringstream out, err;
   const int status = runSheet(arguments, out, err);
   return {status, out.str(), err.str()};
@@ -86,4 +82,3 @@ TEST(Sheet, TheExecutableReportsThroughItsStatusAndStreams) {
   EXPECT_EQ(run({}, QStringLiteral("/dev/full")),
             std::tuple(1, 0, QByteArray("quenchmark-sheet: cannot write the sheet: No space left on device\n")));
 }
-}  // namespace

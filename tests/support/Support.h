@@ -22,8 +22,7 @@
 
 inline void PrintTo(const CString& text, std::ostream* out) { *out << '"' << text << '"'; }
 
-// An item table of the test's own in place of the carried one while the object lives: none means an absent table,
-// and one not in place is found but cannot be read where it lies.
+// While it lives, an item table of the test's own in place of the carried one: none, or found but unreadable in place.
 struct TableModule : CResourceModule {
   explicit TableModule(std::optional<std::string> bytes, bool readable = true) : table(std::move(bytes)), inPlace(readable) {
     AfxSetResourceHandle(this);
@@ -47,8 +46,7 @@ struct CollectedMessages {
   MessageBoxHandler previous = AfxSetMessageBoxHandler([this](const CString& text) { return texts.push_back(text), IDOK; });
 };
 
-// The machine's system-wide locale configuration as one file of these lines while the object lives; unless told
-// otherwise, the price record is read again at once.
+// While it lives, the system-wide locale configuration is one file of these lines, read again at once unless told.
 struct SystemLocale {
   explicit SystemLocale(const std::string& lines, bool reload = true) {
     file.open();
@@ -85,8 +83,7 @@ struct PriceDlgProbe : CPriceDlg {
 // What a screen reader finds, shown control by control: "name=figure; " (value of edit and list, else description).
 std::string readOut(const QWidget* window);
 
-// Opens the main window, as the start-up does, and runs body inside its modal loop; ends the loop after it with
-// kEndedByTest unless body did, and a watchdog ends a loop that a box left open. Returns what DoModal returned.
+// Runs body inside the main window's modal loop, then ends it with kEndedByTest unless body did; returns DoModal's result.
 inline constexpr int kEndedByTest = -2;
 int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body);
 // Calls action from inside the next modal window or pop-up menu that opens.
@@ -96,20 +93,14 @@ void onNextPopup(const std::function<void(QWidget* popup)>& action);
 inline QString storePath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + QCoreApplication::applicationName() + ".ini";
 }
-// Headless Qt and the application object for the run, in directories of its own, under an English (United States)
-// system locale, a message box being a failure unless collected (tests and fuzz targets alike).
+// Headless Qt and the application in private directories, an en_US system locale, any uncollected message box a failure.
 void startHeadless(int& argc, char** argv);
 
-// A user's session for real processes: runtime, cache and configuration directories, and its processes, killed at the end.
+// A user's session for real processes: runtime, cache and configuration directories, and its processes (killed with it).
 struct Session {
   Session();
-  ~Session() {
-    for (auto& process : processes) process->kill();
-    for (auto& process : processes) process->waitForFinished();
-  }
   QString path(const char* name) const { return root.filePath(QString::fromLatin1(name)); }
-  // Starts program (by default this one) in the session, without the caller's display, platform or launcher
-  // variables unless environment ("NAME=value") gives them.
+  // Starts command in the session, without the caller's display, platform or launcher variables unless given.
   QProcess& start(const QStringList& environment = {}, const QStringList& command = {QStringLiteral(QUENCHMARK_BINARY)});
   // Whether a copy answers on the socket in directory within the time a loaded machine may take.
   bool answering(const char* directory = "runtime") const;
