@@ -1,7 +1,6 @@
 // The real program under a Wayland compositor with XWayland (weston's headless backend), started by the test itself.
 #include "tests/support/Support.h"
 
-#include <QRegularExpression>
 #include <poll.h>
 #include <xcb/xcb.h>
 

@@ -1,7 +1,6 @@
 // The stored position, keep-on-top and level: restored at start, written by the close box alone, whatever the store.
 #include "tests/support/Support.h"
 
-#include <QSettings>
 #include <QWindow>
 #include <unistd.h>
 

@@ -3,7 +3,6 @@
 // and the figures of level 100; closing it stores four integers that read back as the window had them.
 #include "tests/fuzz/Fuzzing.h"
 
-#include <QDateTime>
 #include <QScreen>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

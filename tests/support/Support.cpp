@@ -5,7 +5,6 @@
 
 #include <QAccessible>
 #include <QLocalSocket>
-#include <QTimer>
 
 std::string tableRow(const std::string& name, const std::string& ingots) {
   std::string line = name + "\t" + ingots;

@@ -8,15 +8,9 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTemporaryFile>
-#include <QTest>
+#include <QtTest>
 #include <gtest/gtest.h>
 #include <optional>
 

@@ -5,8 +5,6 @@
 #include <QActionGroup>
 #include <QDesktopServices>
 #include <QMenu>
-#include <QSignalSpy>
-#include <QUrl>
 
 TEST(Window, TheRateEditReadsItsLeadingNumberIntoTheRange) {
   const std::pair<const char*, int> typed[] = {{"12abc", 12}, {"", 0}, {"letters", 0}, {"-5", 0}, {"123456", 9999},
