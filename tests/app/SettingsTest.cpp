@@ -71,12 +71,4 @@ TEST(Settings, TheCloseBoxReplacesTheStoreWithWhereTheWindowIsAndWhatItHolds) {
     dlg.window()->close();
   });
   EXPECT_EQ(stored(), (std::vector<int>{321, 123, 0, ID_SKILL_100}));
-  QFile::remove(storePath());
-  QDir().mkpath(storePath());  // a directory in its place: nothing can be written there, not even by root
-  withWindow([](PriceDlgProbe& dlg) {
-    dlg.ToggleTopMost();
-    dlg.window()->close();
-    EXPECT_EQ(AfxGetApp()->GetProfileInt("Settings", "top", -1), -1) << "a change that was not written is not read back";
-  });
-  QDir().rmdir(storePath());
 }

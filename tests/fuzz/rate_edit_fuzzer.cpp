@@ -1,5 +1,4 @@
-// Fuzz target: arbitrary bytes typed into the Rate edit. Whatever it holds, the Rate is its leading decimal number
-// (saturated, then held within 0..9999), the edit shows exactly that, and an arrow key steps it by one in the range.
+// Fuzz target: bytes typed as the Rate are read as their leading number held in 0..9999, and an arrow steps it by one.
 #include "tests/fuzz/Fuzzing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,6 +1,5 @@
-// Fuzz target: arbitrary bytes as the stored settings file, which a user can edit by hand. Whatever it holds, the
-// window opens on a screen without a message, with a level among the six, keep-on-top and the window's flag agreeing
-// and the figures of level 100; closing it stores four integers that read back as the window had them.
+// Fuzz target: any bytes as the hand-editable settings file open a window on a screen with a valid level and agreeing
+// keep-on-top, showing level 100, and closing it stores four integers that read back as the window had them.
 #include "tests/fuzz/Fuzzing.h"
 
 #include <QScreen>
@@ -11,8 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   QFile store(path);
   if (!store.open(QFile::WriteOnly | QFile::Truncate)) finding("the store cannot be written");
   store.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
-  // A time of its own for every input: Qt keeps a file it has read, and would take one of the same size written in
-  // the same moment for it.
+  // A time of its own for every input: Qt would take a file of the same size and time for the one it has read.
   store.setFileTime(QDateTime::fromSecsSinceEpoch(1'000'000'000 + ++inputs), QFileDevice::FileModificationTime);
   store.close();
   int x = 0, y = 0, level = 0, topMost = 0;

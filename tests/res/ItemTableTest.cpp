@@ -6,9 +6,8 @@
 #include <map>
 #include <sstream>
 
-// ASCII lines of 38 fields ended by CR LF, the first of them the one comment line. Column 12 holds an item's ingots
-// required at level 100 and column 6 that times its Rate (column 5), both rounded; a suit's ingots are the rounded sum
-// of its parts', all but the one combination sold for less.
+// Column 12: ingots required at level 100, column 6: that times the Rate (column 5), both rounded; a suit's ingots: the
+// rounded sum of its parts', all but the one combination sold for less.
 TEST(ItemTable, IsLinesOfThirtyEightFieldsWhoseStoredFiguresAreTheCalculationsRounded) {
   const ResourceBytes resource = AfxGetResourceHandle()->FindResource(IDR_ITEM_TABLE, RT_HTML);
   ASSERT_NE(resource.data, nullptr) << "the table must be read in place";

@@ -9,8 +9,7 @@ assert len(rows) == 59 and all(len(row) == 2 + 7 * 6 + 1 for row in rows), {len(
 by_name = {row[0]: dict(zip(rows[0], row)) for row in rows[1:]}
 assert by_name["*Chainmail"]["Set Contents"] == "Chainmail Leggings, Chainmail Tunic, Chainmail Coif"
 assert by_name["Plate Breastpiece"]["Price (Skill 100)"] == "2355.45"
-# Written again in the same dialect, the records give back the very bytes: the sheet quotes exactly what needs it and
-# ends every record with CR LF.
+# Written again in the same dialect, the records give back the very bytes: quoting and CR LF exactly as needed.
 again = io.StringIO(newline="")
 csv.writer(again, dialect="rfc4180").writerows(rows)
 assert again.getvalue().encode("utf-8") == raw

@@ -22,6 +22,5 @@ inline constexpr WorkedExample kWorkedExamples[] = {
     {"Female Plate", ID_SKILL_70, 12, "20", {"9", "28", "14", "49", "5.9"}, nullptr, "88.66", "1,063.95"},
     {"Female Plate", ID_SKILL_50, 12, "20", {"0", "8", "5", "87", "6.2"}, nullptr, "0.00", "0"},
     {"Plate Breastpiece", ID_SKILL_100, 12, "25", {"4.5", "31.5", "17", "47", "6.3"}, nullptr, "196.29", "2,355.45"},
-    {"Plate Breastpiece", ID_SKILL_100, 9999, "25", {"4.5", "31.5", "17", "47", "6.3"}, nullptr, "196.29", "1,962,678.71"},
     {"*Chainmail", ID_SKILL_60, 12, "56", {}, "Chainmail Leggings, Chainmail Tunic, Chainmail Coif", "56.00", "672.00"},
 };
