@@ -1,22 +1,18 @@
 // The real program under a Wayland compositor with XWayland (weston's headless backend), started by the test itself.
 #include "tests/support/Support.h"
 
-#include <poll.h>
 #include <xcb/xcb.h>
 
 // Whether the startup-notification message (20-byte chunks up to a NUL) reaches the root window; messages: so far.
 static bool received(xcb_connection_t* x, std::string& messages, const std::string& message) {
-  for (const QDeadlineTimer deadline(30000); messages.find(message + '\0') == std::string::npos;) {
-    if (deadline.hasExpired()) return false;
-    pollfd wait{xcb_get_file_descriptor(x), POLLIN, 0};
-    ::poll(&wait, 1, 100);
+  return QTest::qWaitFor([&] {
     while (xcb_generic_event_t* event = xcb_poll_for_event(x)) {
       if ((event->response_type & 0x7f) == XCB_CLIENT_MESSAGE)
         messages.append(reinterpret_cast<const char*>(reinterpret_cast<xcb_client_message_event_t*>(event)->data.data8), 20);
       std::free(event);
     }
-  }
-  return true;
+    return messages.find(message + '\0') != std::string::npos;
+  }, 30000);
 }
 
 // Wayland lets no window place itself, so the program goes to XWayland, where it and the running copy end launch feedback.

@@ -1,7 +1,6 @@
 // The stored position, keep-on-top and level: restored at start, written by the close box alone, whatever the store.
 #include "tests/support/Support.h"
 
-#include <QWindow>
 #include <unistd.h>
 
 static QByteArray storeBytes(const QString& path = storePath()) {
@@ -41,7 +40,7 @@ TEST(Settings, StartsWhereTheStoreSaysOrAtTheDefaultsAndWritesNothing) {
     if (c.store) writeStore(c.store);
     withWindow([&](PriceDlgProbe& dlg) {
       // Start-up shows Axe at level 100 whatever the level; Enter ends the window without writing.
-      const bool onTop = dlg.window()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+      const bool onTop = dlg.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
       EXPECT_EQ(std::tuple(dlg.window()->frameGeometry().topLeft(), dlg.m_bTopMost, onTop, dlg.m_nLevel, dlg.shown(IDC_EXEC_RATE)),
                 std::tuple(c.position, c.topMost, c.topMost, c.level, QStringLiteral("72")));
       QTest::keyClick(dlg.rate(), Qt::Key_Return);

@@ -2,8 +2,6 @@
 #include "framework/SingleInstance.h"
 #include "tests/support/Support.h"
 
-#include <csignal>
-
 const QString kOffscreen = "QT_QPA_PLATFORM=offscreen";
 
 // This process is the first copy here: it claims the title, as the program's start-up does, and shows its window.
@@ -40,11 +38,10 @@ TEST(SingleInstance, CopiesStartedTogetherEndWithOneWindowWhereverTheyClaimItAnd
   else std::cout << "a read-only runtime directory is not tried: unshare cannot make a private mount here\n";
   for (const QString& mount : mounts) {
     SCOPED_TRACE(mount.toStdString());
-    Session ours, theirs;
+    Session ours;
     QStringList command{QUENCHMARK_BINARY};
     if (!mount.isEmpty()) command = QStringList{"unshare", "-rm", "sh", "-c", mount + " 2>/dev/null && exec \"$0\""} + command;
     const char* claimed = mount.isEmpty() ? "runtime" : "cache";
-    QProcess& theirCopy = theirs.start({kOffscreen});
     std::vector<QProcess*> copies;
     for (int i = 0; i < 3; ++i) copies.push_back(&ours.start({kOffscreen}, command));
     ASSERT_TRUE(ours.answering(claimed));
@@ -52,11 +49,10 @@ TEST(SingleInstance, CopiesStartedTogetherEndWithOneWindowWhereverTheyClaimItAnd
     for (const QDeadlineTimer deadline(30000); running() > 1 && !deadline.hasExpired();) QTest::qWait(20);
     ASSERT_EQ(running(), 1);
     for (QProcess* copy : copies) EXPECT_TRUE(copy->state() == QProcess::Running || endsWell(*copy));
-    EXPECT_EQ(theirCopy.state(), QProcess::Running) << "another user's copy counts for nothing";
     const QFile::Permissions access = QFileInfo(ours.path(claimed) + "/quenchmark.socket").permissions();
     EXPECT_FALSE(access & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
     QProcess* left = *std::ranges::find(copies, QProcess::Running, &QProcess::state);
-    ::kill(static_cast<pid_t>(left->processId()), SIGKILL);
+    left->kill();
     left->waitForFinished();
     QProcess& next = ours.start({kOffscreen}, command);
     EXPECT_TRUE(ours.answering(claimed) && next.state() == QProcess::Running);

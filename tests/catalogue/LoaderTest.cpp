@@ -36,7 +36,6 @@ TEST(Loader, TakesEveryDataLineAsARowOfItsFieldsAndReportsATableThatCannotBeRead
       {"LF line ends and a last line without one", a + "\n" + b, {a, b}},
       {"a CR at the very end is text", a + "\r", {a + "\r"}},
       {"more TABs than fields, and empty fields", lines({line("m", 40), std::string(37, '\t')}), {line("m", 40), std::string(37, '\t')}},
-      {"an empty table", "", {}},
       {"an absent table", std::nullopt, {}},
       {"a table that cannot be read in place", lines({a}), {}, false},
   };

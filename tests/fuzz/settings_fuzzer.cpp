@@ -5,9 +5,8 @@
 #include <QScreen>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const QString path = storePath();
   static qint64 inputs = 0;
-  QFile store(path);
+  QFile store(storePath());
   if (!store.open(QFile::WriteOnly | QFile::Truncate)) finding("the store cannot be written");
   store.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
   // A time of its own for every input: Qt would take a file of the same size and time for the one it has read.

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
 # The desktop files' and the Debian package's validators and the package's contents; 77: a tool is missing.
-# Usage: package.sh BUILD_DIR CPACK VERSION APP_ID
 set -euo pipefail
 build=$1 cpack=$2 version=$3 app_id=$4
 fail() { echo "FAIL: $*" >&2; exit 1; }

@@ -1,6 +1,4 @@
 // The figures the window shows, one calculation for every change, and prices in the system locale's format.
-#include "framework/Locale.h"
-#include "pricing/FormatAmount.h"
 #include "tests/support/Support.h"
 #include "tests/support/WorkedExamples.h"
 
@@ -24,13 +22,13 @@ TEST(Pricing, TheWorkedExamplesShowEveryFigureUnderItsCaption) {
   });
 }
 
-// An item without ingots shows its message at every calculation, so the messages count the calculations.
+// An item without ingots shows its message at every calculation, so the messages count the calculations; the arrow
+// keys step the Rate as the arrows do, and up at the top recalculates as any step does.
 TEST(Pricing, AnItemWithoutIngotsIsReportedAtEveryChangeOnceAndPricedAtNothing) {
   const TableModule table(tableRow("Cracked Mould", "none") + tableRow("Sliver", "0.9"));
   CollectedMessages messages;
   withWindow([&](PriceDlgProbe& dlg) {
     const auto type = [&](const char* text) { dlg.rate()->setText(QString::fromLatin1(text)); };
-    // The edit's arrow keys step the Rate as the arrows do; up at the top recalculates as any step does.
     const std::tuple<const char*, std::function<void()>, const char*> changes[] = {
         {"start-up", [] {}, "0"},
         {"selection", [&] { dlg.choose("Sliver"); }, "0"},
@@ -56,9 +54,8 @@ TEST(Pricing, AnItemWithoutIngotsIsReportedAtEveryChangeOnceAndPricedAtNothing) 
 
 TEST(FormatAmount, WritesTwoDecimalsInTheFormatOfTheLocaleThatTheSystemFileNames) {
   const struct { const char* config; double amount; const char* text; } cases[] = {
-      {"LANG=en_US.UTF-8", 1234567.891, "1,234,567.89"}, {"LANG=en_US.UTF-8", 12, "12.00"},
-      {"LANG=en_US.UTF-8", 999.999, "1,000.00"}, {"LANG=en_US.UTF-8", 0.999, "1.00"}, {"LANG=en_US.UTF-8", 0.75, "0"},
-      {"LANG=en_US.UTF-8", -0.001, "0"}, {"LANG=en_US.UTF-8", 1e300 * 1e10, "0"},
+      {"LANG=en_US.UTF-8", 1234567.891, "1,234,567.89"}, {"LANG=en_US.UTF-8", 999.999, "1,000.00"}, {"LANG=en_US.UTF-8", 0.999, "1.00"},
+      {"LANG=en_US.UTF-8", 0.75, "0"}, {"LANG=en_US.UTF-8", -0.001, "0"}, {"LANG=en_US.UTF-8", 1e300 * 1e10, "0"},
       {"  # LANG=en_US.UTF-8\r\n LANG=de_DE\r", 1234.5, "1.234,50"}, {"LANG=\"de_DE.UTF-8\"", 1234.5, "1.234,50"},
       {"export LC_NUMERIC='de_CH.UTF-8' # numbers\nLANG=en_GB.UTF-8", 1234.5, "1’234.50"},
       {"LC_ALL=fr_FR.UTF-8\nLC_NUMERIC=de_DE.UTF-8", 1234.5, "1\u202f234,50"},

@@ -26,7 +26,7 @@ TEST(Sheet, ShowsTheWorkedExamplesAsTheWindowDoesInAlignedColumns) {
     while (std::getline(lines, line) && !line.starts_with(std::string(example.item) + "  ")) {}
     // Cells stand two blanks or more apart; an empty cell leaves nothing.
     const std::regex gap(" {2,}");
-    const std::vector<std::string> cells(std::sregex_token_iterator(line.begin(), line.end(), gap, -1), std::sregex_token_iterator());
+    const std::vector<std::string> cells(std::sregex_token_iterator(line.begin(), line.end(), gap, -1), {});
     std::vector<std::string> expected{example.item, example.ingots};
     if (!example.parts) expected.insert(expected.end(), example.rates.begin(), example.rates.end());
     expected.insert(expected.end(), {example.ingotsRequired, example.price});
@@ -50,7 +50,6 @@ TEST(Sheet, ABadArgumentGivesStatus2AndOneLineOnTheErrorStreamOnly) {
   }
   EXPECT_NE(sheet({"stray\x01"}).err.find("'stray\\x01'"), std::string::npos) << "a control character shown escaped";
   EXPECT_EQ(sheet({"--rate", "05", "--rate=5", "--sort=price", "--level", "all", "--csv"}).status, kSheetPrinted);
-  EXPECT_TRUE(sheet({"-h"}).out.starts_with("Usage: quenchmark-sheet "));
 }
 
 TEST(Sheet, ATableThatCannotBeReadOrHoldsNoItemsFailsAndAnItemWithoutIngotsIsWarnedAbout) {

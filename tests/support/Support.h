@@ -18,9 +18,7 @@ inline void PrintTo(const CString& text, std::ostream* out) { *out << '"' << tex
 
 // While it lives, an item table of the test's own in place of the carried one: none, or found but unreadable in place.
 struct TableModule : CResourceModule {
-  explicit TableModule(std::optional<std::string> bytes, bool readable = true) : table(std::move(bytes)), inPlace(readable) {
-    AfxSetResourceHandle(this);
-  }
+  explicit TableModule(std::optional<std::string> bytes, bool inPlace = true) : table(std::move(bytes)), inPlace(inPlace) { AfxSetResourceHandle(this); }
   ~TableModule() override { AfxSetResourceHandle(previous); }
   ResourceBytes FindResource(int name, int type) const override {
     if (!table || name != IDR_ITEM_TABLE || type != RT_HTML) return {};
@@ -97,7 +95,7 @@ struct Session {
   // Starts command in the session, without the caller's display, platform or launcher variables unless given.
   QProcess& start(const QStringList& environment = {}, const QStringList& command = {QStringLiteral(QUENCHMARK_BINARY)});
   // Whether a copy answers on the socket in directory within the time a loaded machine may take.
-  bool answering(const char* directory = "runtime") const;
+  bool answering(const char* directory) const;
   QTemporaryDir root;
   std::vector<std::unique_ptr<QProcess>> processes;
 };
