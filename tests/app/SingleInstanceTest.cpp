@@ -14,7 +14,8 @@ TEST(SingleInstance, ASecondStartHandsOverItsTokenAndEndsWithoutTouchingTheSetti
   other.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
   // Anything but the request is ignored, a peer that never ends its line included.
-  for (const QByteArray& noise : {QByteArray("activatex\n"), QByteArray("activate a\"b\n"), QByteArray("activate a\x7f\n"), QByteArray("activate a b\n"), QByteArray(4096, 'a')}) {
+  for (const QByteArray& noise : {QByteArray("activatex\n"), QByteArray("activate a\"b\n"), QByteArray("activate a\x7f\n"),
+                                  QByteArray("activate a b\n"), QByteArray(4096, 'a')}) {
     QLocalSocket peer;
     peer.connectToServer(qgetenv("XDG_RUNTIME_DIR") + "/quenchmark.socket");
     ASSERT_TRUE(peer.waitForConnected(5000));

@@ -26,7 +26,7 @@ TEST(Sheet, ShowsTheWorkedExamplesAsTheWindowDoesInAlignedColumns) {
     while (std::getline(lines, line) && !line.starts_with(std::string(example.item) + "  ")) {}
     // Cells stand two blanks or more apart; an empty cell leaves nothing.
     const std::regex gap(" {2,}");
-    const std::vector<std::string> cells(std::sregex_token_iterator(line.begin(), line.end(), gap, -1), {});
+    const std::vector<std::string> cells(std::sregex_token_iterator(line.begin(), line.end(), gap, -1), std::sregex_token_iterator());
     std::vector<std::string> expected{example.item, example.ingots};
     if (!example.parts) expected.insert(expected.end(), example.rates.begin(), example.rates.end());
     expected.insert(expected.end(), {example.ingotsRequired, example.price});

@@ -18,7 +18,9 @@ inline void PrintTo(const CString& text, std::ostream* out) { *out << '"' << tex
 
 // While it lives, an item table of the test's own in place of the carried one: none, or found but unreadable in place.
 struct TableModule : CResourceModule {
-  explicit TableModule(std::optional<std::string> bytes, bool inPlace = true) : table(std::move(bytes)), inPlace(inPlace) { AfxSetResourceHandle(this); }
+  explicit TableModule(std::optional<std::string> bytes, bool inPlace = true) : table(std::move(bytes)), inPlace(inPlace) {
+    AfxSetResourceHandle(this);
+  }
   ~TableModule() override { AfxSetResourceHandle(previous); }
   ResourceBytes FindResource(int name, int type) const override {
     if (!table || name != IDR_ITEM_TABLE || type != RT_HTML) return {};
