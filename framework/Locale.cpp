@@ -34,12 +34,14 @@ std::string systemLocaleName() {
     for (std::string line; std::getline(file, line);) {
       std::string_view text = trimmed(line);
       if (text.starts_with("export ") || text.starts_with("export\t")) text = trimmed(text.substr(7));
+      // A comment's name begins with '#', so it sets no variable that counts.
       const std::size_t equals = text.find('=');
-      if (text.starts_with('#') || equals == text.npos) continue;
+      if (equals == text.npos) continue;
       std::string_view value = text.substr(equals + 1);
       if (value.starts_with('"') || value.starts_with('\'')) {
-        const std::size_t close = value.find(value[0], 1);
-        value = close == value.npos ? std::string_view() : value.substr(1, close - 1);
+        const std::string_view quoted = value.substr(1);
+        const std::size_t close = quoted.find(value[0]);
+        value = close == quoted.npos ? std::string_view() : quoted.substr(0, close);
       } else {
         value = value.substr(0, value.find_first_of(" \t#"));
       }
@@ -48,7 +50,7 @@ std::string systemLocaleName() {
     for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"})
       if (!variables[name].empty()) return variables[name];
   }
-  return "C";
+  return {};  // the C locale
 }
 
 // The ICU locale for a POSIX name such as "de_DE.UTF-8@euro" (neither codeset nor modifier changes how numbers are
@@ -57,13 +59,12 @@ std::string systemLocaleName() {
 icu::Locale icuLocaleFor(const std::string& posixName) {
   const std::string base = posixName.substr(0, posixName.find_first_of(".@"));
   const auto plain = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-'; };
-  const bool plausible = !base.empty() && base.size() < 64 && std::ranges::all_of(base, plain);
   std::string id = "en_US_POSIX";
-  if (plausible && base != "C" && base != "POSIX") {
-    const icu::Locale candidate(base.c_str());
+  if (!base.empty() && std::ranges::all_of(base, plain) && base != "C" && base != "POSIX") {
+    const icu::Locale candidate(base.c_str());  // bogus when too long
     UErrorCode status = U_ZERO_ERROR;
     const icu::ResourceBundle data(nullptr, candidate, status);
-    if (U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING) id = candidate.getName();
+    if (!candidate.isBogus() && U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING) id = candidate.getName();
   }
   return icu::Locale((id + "@numbers=latn").c_str());
 }
@@ -77,10 +78,8 @@ NumberItems itemsOf(const icu::Locale& locale) {
   NumberItems items{{LOCALE_ILZERO, "1"}, {LOCALE_SGROUPING, "0"}, {LOCALE_SDECIMAL, "."}, {LOCALE_STHOUSAND, ","},
                     {LOCALE_INEGNUMBER, "1"}};
   if (!decimal) return items;
-  // Group sizes from the decimal sign leftwards, and a last 0 for "repeat the last one".
-  const int32_t primary = decimal->getGroupingSize(), secondary = decimal->getSecondaryGroupingSize();
-  if (decimal->isGroupingUsed() && primary > 0)
-    items[LOCALE_SGROUPING] = std::to_string(primary) + (secondary > 0 && secondary != primary ? ';' + std::to_string(secondary) : "") + ";0";
+  // The group size next to the decimal sign, and a last 0 for "repeat it": the program reads the leading size only.
+  items[LOCALE_SGROUPING] = std::to_string(decimal->isGroupingUsed() ? decimal->getGroupingSize() : 0) + ";0";
   const icu::DecimalFormatSymbols& symbols = *decimal->getDecimalFormatSymbols();
   items[LOCALE_SDECIMAL] = items[LOCALE_STHOUSAND] = "";
   symbols.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol).toUTF8String(items[LOCALE_SDECIMAL]);
@@ -92,7 +91,7 @@ NumberItems itemsOf(const icu::Locale& locale) {
 int copyOut(const std::string& text, char* buffer, int size) {
   const int needed = static_cast<int>(text.size()) + 1;
   if (size == 0) return needed;
-  if (size < needed || !buffer) return 0;
+  if (size < needed) return 0;
   std::memcpy(buffer, text.c_str(), static_cast<std::size_t>(needed));
   return needed;
 }
@@ -107,7 +106,7 @@ std::optional<std::string> formatDecimal(std::string_view value, const NUMBERFMT
   std::string number;
   for (std::size_t i = 0; i < whole.size(); ++i) {
     // A separator before each digit that begins a group, groups counted from the decimal sign.
-    if (i > 0 && format.Grouping > 0 && (whole.size() - i) % format.Grouping == 0) number += format.lpThousandSep;
+    if (i > 0 && format.Grouping != 0 && (whole.size() - i) % format.Grouping == 0) number += format.lpThousandSep;
     number += whole[i];
   }
   return fraction.empty() ? number : number + format.lpDecimalSep + fraction;
@@ -119,15 +118,15 @@ std::vector<std::string> setSystemLocaleConfigFiles(std::vector<std::string> pat
   return std::exchange(configFiles, std::move(paths));
 }
 
-int GetLocaleInfoA(LCID locale, LCTYPE type, char* buffer, int size) {
+// The layer knows one locale, the system default, which is the only one the program asks for; a negative size is
+// too small for any text.
+int GetLocaleInfoA(LCID /*locale*/, LCTYPE type, char* buffer, int size) {
   if (systemItems.empty()) systemItems = itemsOf(icuLocaleFor(systemLocaleName()));
   const auto item = systemItems.find(type);
-  return locale == LOCALE_SYSTEM_DEFAULT && item != systemItems.end() && size >= 0 ? copyOut(item->second, buffer, size) : 0;
+  return item == systemItems.end() ? 0 : copyOut(item->second, buffer, size);
 }
 
-int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFMT* format, char* buffer, int size) {
-  if (locale != LOCALE_SYSTEM_DEFAULT || flags != 0 || !value || !format || !format->lpDecimalSep || !format->lpThousandSep || size < 0)
-    return 0;
+int GetNumberFormatA(LCID /*locale*/, DWORD /*flags: none*/, const char* value, const NUMBERFMT* format, char* buffer, int size) {
   const std::optional<std::string> text = formatDecimal(value, *format);
   return text ? copyOut(*text, buffer, size) : 0;
 }
