@@ -13,10 +13,14 @@
 #include <QWidget>
 #include <QWindow>
 #include <qpa/qplatformnativeinterface.h>
+
+#include <chrono>
 #include <unistd.h>
 
 namespace {
-constexpr int kStartupWaitMs = 10000, kRetryMs = 50;  // a first copy under load may take this long to answer
+using namespace std::chrono_literals;
+constexpr auto kStartupWait = 10s;  // a first copy under load may take this long to answer
+constexpr auto kRetry = 50ms, kRequestTime = 2000ms, kSendTime = 1000ms;  // to try again; for a peer to ask; to ask
 constexpr qint64 kMaxRequestBytes = 512;
 const QByteArray kRequest = QByteArrayLiteral("activate");
 
@@ -39,7 +43,7 @@ QStringList claimDirectories() {
   for (const auto location : {QStandardPaths::RuntimeLocation, QStandardPaths::GenericCacheLocation}) {
     const QString path = QStandardPaths::writableLocation(location);
     const QFileInfo directory(path);
-    if (!path.isEmpty() && QDir().mkpath(path) && directory.ownerId() == ::geteuid() &&
+    if (QDir().mkpath(path) && directory.ownerId() == ::geteuid() &&
         !(directory.permissions() & (QFile::WriteGroup | QFile::WriteOther)))
       directories << path;
   }
@@ -49,9 +53,8 @@ QStringList claimDirectories() {
 // Ends the launcher's feedback for the start that asked. Wayland compositors end it when the token activates a window;
 // on X11 Qt sends the end of a startup id when it shows a window, so one that nobody sees is shown for it.
 void completeLaunch(const QByteArray& token) {
-  QPlatformNativeInterface* platform = QGuiApplication::platformNativeInterface();
-  const auto setStartupId = reinterpret_cast<void (*)(const char*)>(
-      platform ? reinterpret_cast<void*>(platform->nativeResourceFunctionForIntegration("setstartupid")) : nullptr);
+  const auto setStartupId = reinterpret_cast<void (*)(const char*)>(reinterpret_cast<void*>(
+      QGuiApplication::platformNativeInterface()->nativeResourceFunctionForIntegration("setstartupid")));
   if (!setStartupId) {
     qputenv("XDG_ACTIVATION_TOKEN", token);
     return;
@@ -75,7 +78,7 @@ void bringForward(const QString& title, const QByteArray& token) {
 
 // Reads one request line; anything else, or a peer that says nothing, is dropped.
 void answer(QLocalSocket* peer, const QString& title) {
-  QTimer::singleShot(2000, peer, [peer] { peer->abort(); });
+  QTimer::singleShot(kRequestTime, peer, [peer] { peer->abort(); });
   QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
   QObject::connect(peer, &QLocalSocket::readyRead, peer, [peer, title] {
     if (!peer->canReadLine() && peer->bytesAvailable() <= kMaxRequestBytes) return;  // more to come
@@ -105,15 +108,15 @@ ForeignWindow FindWindowA(const char* /*className: any*/, const char* windowName
     const QString base = directory + QLatin1Char('/') + title.toLower();
     auto lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
     lock->setStaleLockTime(0);  // never stale by age: only a holder that no longer runs gives up its claim
-    const QDeadlineTimer deadline(kStartupWaitMs);
+    const QDeadlineTimer deadline(kStartupWait);
     // Only a lock that exists means a copy; one that cannot be made here is none, and the next place is tried.
     while (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError) {
       auto connection = std::make_unique<QLocalSocket>();
       connection->connectToServer(base + QStringLiteral(".socket"));
-      if (connection->waitForConnected(kRetryMs)) return connection;
+      if (connection->waitForConnected(kRetry.count())) return connection;
       // A holder that never answers has no window anybody can use: run rather than refuse to start.
       if (deadline.hasExpired()) return {};
-      QThread::msleep(kRetryMs);
+      QThread::msleep(kRetry.count());
     }
     if (lock->isLocked()) {
       serve(std::move(lock), base + QStringLiteral(".socket"), title);
@@ -126,7 +129,7 @@ ForeignWindow FindWindowA(const char* /*className: any*/, const char* windowName
 bool SetForegroundWindow(QLocalSocket* window) {
   if (!window) return false;
   window->write(kRequest + (isToken(launchToken) ? ' ' + launchToken : QByteArray()) + '\n');
-  const bool sent = window->waitForBytesWritten(1000);
+  const bool sent = window->waitForBytesWritten(kSendTime.count());
   window->disconnectFromServer();
   return sent;
 }

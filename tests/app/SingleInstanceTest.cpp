@@ -24,10 +24,11 @@ TEST(SingleInstance, ASecondStartHandsOverItsTokenAndEndsWithoutTouchingTheSetti
     EXPECT_TRUE(other.isActiveWindow()) << noise.left(16).constData();
   }
   Session session;
-  QProcess& second = session.start({kOffscreen, "XDG_RUNTIME_DIR=" + qgetenv("XDG_RUNTIME_DIR"), "XDG_ACTIVATION_TOKEN=launcher-token_TIME42"});
+  const QByteArray longestToken = "launcher-token_TIME42" + QByteArray(235, 'x');
+  QProcess& second = session.start({kOffscreen, "XDG_RUNTIME_DIR=" + qgetenv("XDG_RUNTIME_DIR"), "XDG_ACTIVATION_TOKEN=" + longestToken});
   EXPECT_TRUE(endsWell(second));
   EXPECT_TRUE(QTest::qWaitForWindowActive(&first));
-  EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), "launcher-token_TIME42") << "handed to the platform to come forward with";
+  EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), longestToken) << "handed to the platform to come forward with";
   EXPECT_TRUE(QDir(session.path("config")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
 }
 
