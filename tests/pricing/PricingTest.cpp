@@ -53,19 +53,19 @@ TEST(Pricing, AnItemWithoutIngotsIsReportedAtEveryChangeOnceAndPricedAtNothing) 
 }
 
 TEST(FormatAmount, WritesTwoDecimalsInTheFormatOfTheLocaleThatTheSystemFileNames) {
-  const struct { const char* config; double amount; const char* text; } cases[] = {
+  const struct { std::string config; double amount; const char* text; } cases[] = {
       {"LANG=en_US.UTF-8", 1234567.891, "1,234,567.89"}, {"LANG=en_US.UTF-8", 999.999, "1,000.00"}, {"LANG=en_US.UTF-8", 0.999, "1.00"},
       {"LANG=en_US.UTF-8", 0.75, "0"}, {"LANG=en_US.UTF-8", -0.001, "0"}, {"LANG=en_US.UTF-8", 1e300 * 1e10, "0"},
-      {"  # LANG=en_US.UTF-8\r\n LANG=de_DE\r", 1234.5, "1.234,50"}, {"LANG=\"de_DE.UTF-8\"", 1234.5, "1.234,50"},
-      {"export LC_NUMERIC='de_CH.UTF-8' # numbers\nLANG=en_GB.UTF-8", 1234.5, "1’234.50"},
+      {"  # LANG=en_US.UTF-8\r\n LANG=de_DE\r", 1234.5, "1.234,50"}, {"LANG=\"de_DE\"", 1234.5, "1.234,50"},
+      {"export LC_NUMERIC='de_CH' # numbers\nLANG=en_GB.UTF-8", 1234.5, "1’234.50"},
       {"LC_ALL=fr_FR.UTF-8\nLC_NUMERIC=de_DE.UTF-8", 1234.5, "1\u202f234,50"},
       {"LANG=en_IN.UTF-8", 1234567.891, "1,234,567.89"},  // the leading group size only
       {"LANG=C.UTF-8", 1234567.891, "1234567.89"}, {"LANG=xx_YY.UTF-8", 1234.5, "1234.50"},
-      {"LANG=de_DE/../../etc/passwd", 1234.5, "1234.50"}, {"", 1234.5, "1234.50"},
+      {"LANG=de_DE/../../etc/passwd", 1234.5, "1234.50"}, {"LANG=" + std::string(200, 'a'), 1234.5, "1234.50"}, {"", 1234.5, "1234.50"},
   };
   qputenv("LC_ALL", "de_DE.UTF-8");  // the user's environment, which never counts
   for (const auto& c : cases) {
-    const SystemLocale system(std::string(c.config) + "\n");
+    const SystemLocale system(c.config + "\n");
     EXPECT_EQ(FormatAmount(c.amount), c.text) << c.config << ", " << c.amount;
   }
   qunsetenv("LC_ALL");

@@ -96,7 +96,8 @@ TEST(Window, TheMenuShowsTheLevelAndKeepOnTopAndItsCommandComesAfterItCloses) {
   });
 }
 
-// Every visible text within its box, with the indent a framed label keeps, and every control within the window.
+// Every visible text within its box, with the indent a framed label keeps, and every control within the window, apart
+// from the others.
 static void expectNothingCutOff(const QWidget* window, const std::string& situation) {
   for (const QLabel* label : window->findChildren<QLabel*>()) {
     if (!label->isVisibleTo(window) || label->text().isEmpty()) continue;
@@ -106,14 +107,20 @@ static void expectNothingCutOff(const QWidget* window, const std::string& situat
     const QRect needed = label->fontMetrics().boundingRect(area, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
     EXPECT_TRUE(area.contains(needed)) << situation << ": " << label->text().toStdString();
   }
-  for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    EXPECT_TRUE(!control->isVisibleTo(window) || window->rect().contains(control->geometry())) << situation;
+  QList<QRect> taken;
+  for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!control->isVisibleTo(window)) continue;
+    EXPECT_TRUE(window->rect().contains(control->geometry())) << situation;
+    EXPECT_FALSE(std::ranges::any_of(taken, [&](const QRect& other) { return other.intersects(control->geometry()); })) << situation;
+    taken << control->geometry();
+  }
 }
 
 // Run at the scale factors 1, 1.5 and 2 (read at start); the About box belongs to the window; Return or Esc ends it.
 TEST(Window, NothingIsCutOffInTheWindowOrTheAboutBoxInTheTemplateFontOrALargerDesktopFont) {
   const QFont desktop = QApplication::font();
-  for (const auto& [points, closing] : {std::pair{8.0, Qt::Key_Return}, {14.0, Qt::Key_Escape}, {24.0, Qt::Key_Return}}) {
+  std::map<double, QSize> sizes;
+  for (const auto& [points, closing] : {std::pair{6.0, Qt::Key_Return}, {8.0, Qt::Key_Return}, {14.0, Qt::Key_Escape}, {24.0, Qt::Key_Return}}) {
     QFont larger = desktop;
     larger.setPointSizeF(points);
     QApplication::setFont(larger);
@@ -124,6 +131,7 @@ TEST(Window, NothingIsCutOffInTheWindowOrTheAboutBoxInTheTemplateFontOrALargerDe
         expectNothingCutOff(dlg.window(), size + ", " + item);
       }
       EXPECT_GE(dlg.rate()->width() - 4, dlg.rate()->fontMetrics().horizontalAdvance(QStringLiteral("9999"))) << size;
+      sizes[points] = dlg.window()->size();
       bool opened = false;
       onNextPopup([&](QWidget* box) {
         opened = true;
@@ -138,6 +146,8 @@ TEST(Window, NothingIsCutOffInTheWindowOrTheAboutBoxInTheTemplateFontOrALargerDe
     });
   }
   QApplication::setFont(desktop);
+  EXPECT_EQ(sizes[6.0], sizes[8.0]) << "never smaller than the template's text";
+  EXPECT_LT(sizes[8.0].width(), sizes[14.0].width());
 }
 
 #include "WindowTest.moc"
