@@ -118,6 +118,7 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const DialogControl& control = rows[i];
     QRect area = toPixels(units, control.x, control.y, control.cx, control.cy);
+    // Qt's own focus policies are the templates' tab stops: lists, edits and buttons take Tab, labels never.
     QWidget* placed = nullptr;  // takes the area; the widget that answers for the id may lie inside it
     QWidget* answering = nullptr;
     switch (control.kind) {
@@ -127,7 +128,7 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
         static_cast<QLabel*>(placed)->setPixmap(loadIconResource(std::atoi(control.text)).pixmap(std::min(area.width(), area.height())));
         break;
       case ControlKind::Edit:
-        if (i + 1 < rows.size() && rows[i + 1].kind == ControlKind::UpDown) {
+        if (&control != &rows.back() && rows[i + 1].kind == ControlKind::UpDown) {
           spin = new SpinEdit(window, [notify, id = rows[i + 1].id](int delta) { notify(UDN_DELTAPOS, id, delta); });
           answering = makeEdit(spin->lineEdit(), control, notify);
           placed = spin;
@@ -147,7 +148,6 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
         break;
     }
     placed->setGeometry(area);
-    placed->setFocusPolicy((control.styles & WS_TABSTOP) ? Qt::StrongFocus : Qt::NoFocus);
     placed->setVisible(control.shown);
     if (control.accessibleName) placed->setAccessibleName(QString::fromUtf8(control.accessibleName));
     controls.emplace_back(control.id, answering ? answering : placed);
@@ -156,7 +156,7 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
   // Each caption names its control, for assistive tools, once both exist; the Rate edit through its box.
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const auto named = std::ranges::find(controls, rows[i].captionFor, &std::pair<int, QWidget*>::first);
-    if (rows[i].captionFor == 0 || named == controls.end()) continue;
+    if (named == controls.end()) continue;  // no control has the id 0 of a caption for nothing
     QWidget* target = named->second == (spin ? spin->lineEdit() : nullptr) ? spin : named->second;
     static_cast<QLabel*>(controls[i].second)->setBuddy(target);
     if (qobject_cast<QLabel*>(target)) target->setAccessibleName(QString::fromUtf8(rows[i].text));  // Qt names no label by its buddy
