@@ -37,8 +37,8 @@ void writeSetting(SettingIndex index, int value) {
 bool isOnSomeScreen(qint64 x, qint64 y, int cx, int cy) {
   for (const QScreen* screen : QGuiApplication::screens()) {
     const QRect area = screen->geometry();
-    if (x < area.x() + qint64(area.width()) && x + std::max(cx, 1) > area.x() && y < area.y() + qint64(area.height()) &&
-        y + std::max(cy, 1) > area.y())
+    if (x < area.x() + qint64(area.width()) && x + cx > area.x() && y < area.y() + qint64(area.height()) &&
+        y + cy > area.y())
       return true;
   }
   return false;

@@ -1,9 +1,10 @@
 // The price sheet's process entry.
 #include "sheet/SheetCommand.h"
 
+#include <algorithm>
 #include <iostream>
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
-  return runSheet(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc), std::cout, std::cerr);
+  // A start without even the program's own name is possible, and then there is nothing to skip.
+  return runSheet(std::vector<std::string>(argv + std::min(argc, 1), argv + argc), std::cout, std::cerr);
 }
