@@ -9,6 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+// Where a menu asked for from the keyboard is said to open: the dialog picks the place.
+constexpr CPoint kFromKeyboard{-1, -1};
+
 class DialogWindow final : public QDialog {
 public:
   DialogWindow(CDialog& owner, QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags), m_owner(owner) {}
@@ -25,12 +28,12 @@ private:
     else if (plain && enter) command(IDOK);  // the default button of every template, even when it is hidden
     else if (plain && event->key() == Qt::Key_Escape) command(IDCANCEL);
     else if (plain && event->key() == Qt::Key_F1) command(ID_HELP);
-    else if (event->modifiers() == Qt::ShiftModifier && event->key() == Qt::Key_F10) contextRequest({-1, -1});
+    else if (event->modifiers() == Qt::ShiftModifier && event->key() == Qt::Key_F10) contextRequest(kFromKeyboard);
     else QDialog::keyPressEvent(event);
   }
   void contextMenuEvent(QContextMenuEvent* event) override {
     const QPoint at = event->globalPos();
-    contextRequest(event->reason() == QContextMenuEvent::Mouse ? CPoint{at.x(), at.y()} : CPoint{-1, -1});
+    contextRequest(event->reason() == QContextMenuEvent::Mouse ? CPoint{at.x(), at.y()} : kFromKeyboard);
   }
   void paintEvent(QPaintEvent* event) override {
     m_owner.deliver({.message = WM_PAINT});

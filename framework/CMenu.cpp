@@ -23,8 +23,8 @@ bool CMenu::LoadMenuIndirect(const MenuTemplate& menuTemplate) {
 
 QAction* CMenu::findCommand(UINT id) const {
   for (QAction* action : m_hMenu ? m_hMenu->actions() : QList<QAction*>())
-    if (!action->isSeparator() && action->data().toUInt() == id) return action;
-  return nullptr;
+    if (action->data().toUInt() == id) return action;  // a separator carries no command id, so it reads as 0
+  return {};
 }
 
 void CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck) {

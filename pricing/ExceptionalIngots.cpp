@@ -18,7 +18,7 @@ double itemIngotsRequired(const CString& ingots, const CString& execRate, const 
   const int perAttempt = std::atoi(ingots.c_str());
   if (perAttempt == 0) {
     invalidIngots();
-    return 0.0;
+    return 0;
   }
   return ingotsRequired(perAttempt, execRate.c_str(), normRate.c_str(), baRate.c_str(), failRate.c_str(), doa.c_str());
 }

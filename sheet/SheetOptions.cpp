@@ -27,12 +27,12 @@ std::string quoted(std::string_view text) {
 
 // Plain decimal digits only: no sign, no blanks, no exponent; any number of leading zeros.
 std::optional<int> rateOf(std::string_view text) {
-  if (text.empty()) return std::nullopt;
+  if (text.empty()) return {};
   int value = 0;
   for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
+    if (c < '0' || c > '9') return {};
     value = value * 10 + (c - '0');
-    if (value > kMaxRate) return std::nullopt;
+    if (value > kMaxRate) return {};
   }
   return value;
 }
@@ -41,7 +41,7 @@ std::optional<std::vector<const SkillLevel*>> levelsOf(std::string_view text) {
   std::vector<const SkillLevel*> levels;
   for (const SkillLevel& level : kSkillLevels)
     if (text == "all" || text == std::to_string(level.level)) levels.push_back(&level);
-  if (levels.empty()) return std::nullopt;
+  if (levels.empty()) return {};
   return levels;
 }
 
@@ -50,7 +50,7 @@ std::optional<SheetSort> sortOf(std::string_view text) {
       {"name", SheetSort::name}, {"ingots", SheetSort::ingots}, {"price", SheetSort::price}};
   for (const auto& [name, sort] : keys)
     if (text == name) return sort;
-  return std::nullopt;
+  return {};
 }
 
 // One argument split at its first "=" when it is a long option: "--rate=12" is "--rate" with "12" attached.
