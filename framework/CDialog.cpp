@@ -55,8 +55,8 @@ private:
 CDialog::~CDialog() { delete m_pWindow; }
 
 int CDialog::DoModal() {
-  if (m_pWindow) return -1;
-  CWnd* owner = AfxGetApp() && AfxGetApp()->m_pMainWnd != this ? AfxGetApp()->m_pMainWnd : nullptr;
+  // Every program here has its application object, and a dialog is shown by one call at a time.
+  CWnd* owner = AfxGetApp()->m_pMainWnd != this ? AfxGetApp()->m_pMainWnd : nullptr;
   Qt::WindowFlags flags = (m_template.styles & WS_EX_APPWINDOW) ? Qt::Window : Qt::Dialog;
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (m_template.styles & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
@@ -72,7 +72,7 @@ int CDialog::DoModal() {
   const int result = m_pWindow->exec();
   m_controls.clear();
   delete std::exchange(m_pWindow, nullptr);
-  if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this) AfxGetApp()->m_pMainWnd = nullptr;
+  if (AfxGetApp()->m_pMainWnd == this) AfxGetApp()->m_pMainWnd = nullptr;
   return result;
 }
 
@@ -125,7 +125,7 @@ void CDialog::Default() {
 Message CDialog::deliver(Message msg) {
   const Message* outer = std::exchange(m_pCurrentMsg, &msg);
   // A command that no window handles goes to the application's command map.
-  if (!OnWndMsg(msg) && !(msg.message == WM_COMMAND && AfxGetApp() && AfxGetApp()->OnWndMsg(msg))) Default();
+  if (!OnWndMsg(msg) && !(msg.message == WM_COMMAND && AfxGetApp()->OnWndMsg(msg))) Default();
   m_pCurrentMsg = outer;
   return msg;
 }
