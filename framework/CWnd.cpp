@@ -62,8 +62,8 @@ void CComboBox::ResetContent() {
 void CComboBox::AddString(const char* text) {
   auto* combo = qobject_cast<QComboBox*>(m_hWnd);
   const QSignalBlocker silent(combo);
-  if (combo) combo->addItem(QString::fromUtf8(text));
-  if (combo && combo->count() == 1) combo->setCurrentIndex(-1);  // a list that was empty shows no selection yet
+  combo->addItem(QString::fromUtf8(text));
+  if (combo->count() == 1) combo->setCurrentIndex(-1);  // a list that was empty shows no selection yet
 }
 
 void CComboBox::SetCurSel(int index) {
@@ -73,8 +73,7 @@ void CComboBox::SetCurSel(int index) {
 }
 
 int CComboBox::GetCurSel() const {
-  const auto* combo = qobject_cast<const QComboBox*>(m_hWnd.data());
-  return combo ? combo->currentIndex() : -1;
+  return qobject_cast<const QComboBox*>(m_hWnd.data())->currentIndex();
 }
 
 void CComboBox::GetLBText(int index, CString& text) const {

@@ -38,10 +38,7 @@ TEST(Pricing, AnItemWithoutIngotsIsReportedAtEveryChangeOnceAndPricedAtNothing) 
         {"Rate 9999 typed", [&] { type("9999"); }, "9999"},
         {"step up at the top", [&] { QTest::keyClick(dlg.rate(), Qt::Key_Up); }, "9999"},
         {"step down", [&] { QTest::keyClick(dlg.rate(), Qt::Key_Down); }, "9998"},
-        {"Rate 0 typed, then stepped down", [&] {
-           type("0");
-           QTest::keyClick(dlg.rate(), Qt::Key_Down);
-         }, "0"},
+        {"Rate 0 typed, then stepped down", [&] { type("0"); QTest::keyClick(dlg.rate(), Qt::Key_Down); }, "0"},
     };
     for (const auto& [change, make, rate] : changes) {
       make();
@@ -57,10 +54,9 @@ TEST(FormatAmount, WritesTwoDecimalsInTheFormatOfTheLocaleThatTheSystemFileNames
       {"LANG=en_US.UTF-8", 1234567.891, "1,234,567.89"}, {"LANG=en_US.UTF-8", 999.999, "1,000.00"}, {"LANG=en_US.UTF-8", 0.999, "1.00"},
       {"LANG=en_US.UTF-8", 0.75, "0"}, {"LANG=en_US.UTF-8", -0.001, "0"}, {"LANG=en_US.UTF-8", 1e300 * 1e10, "0"},
       {"  # LANG=en_US.UTF-8\r\n LANG=de_DE\r", 1234.5, "1.234,50"}, {"LANG=\"de_DE\"", 1234.5, "1.234,50"},
-      {"export LC_NUMERIC='de_CH' # numbers\nLANG=en_GB.UTF-8", 1234.5, "1’234.50"},
-      {"LC_ALL=fr_FR.UTF-8\nLC_NUMERIC=de_DE.UTF-8", 1234.5, "1\u202f234,50"},
-      {"LANG=en_IN.UTF-8", 1234567.891, "1,234,567.89"},  // the leading group size only
-      {"LANG=C.UTF-8", 1234567.891, "1234567.89"}, {"LANG=xx_YY.UTF-8", 1234.5, "1234.50"},
+      {"export LC_NUMERIC='de_CH' # numbers\nLANG=en_GB.UTF-8", 1234.5, "1’234.50"}, {"LC_ALL=fr_FR\nLC_NUMERIC=de_DE", 1234.5, "1\u202f234,50"},
+      {"LANG=en_IN.UTF-8", 1234567.891, "1,234,567.89"} /* the leading group size only */, {"LANG=C.UTF-8", 1234567.891, "1234567.89"},
+      {"LANG=xx_YY.UTF-8", 1234.5, "1234.50"},
       {"LANG=de_DE/../../etc/passwd", 1234.5, "1234.50"}, {"LANG=" + std::string(200, 'a'), 1234.5, "1234.50"}, {"", 1234.5, "1234.50"},
   };
   qputenv("LC_ALL", "de_DE.UTF-8");  // the user's environment, which never counts
