@@ -1,5 +1,6 @@
 // The price sheet: the worked examples in aligned columns, its command line, and the executable's status and streams.
 #include "sheet/SheetCommand.h"
+#include "sheet/TextTable.h"
 #include "tests/support/Support.h"
 #include "tests/support/WorkedExamples.h"
 
@@ -36,6 +37,12 @@ TEST(Sheet, ShowsTheWorkedExamplesAsTheWindowDoesInAlignedColumns) {
     EXPECT_EQ(line.rfind(std::string(" ") + example.price) + 1 + std::strlen(example.price), header.find("Price") + 5) << line;
     EXPECT_FALSE(line.ends_with(' ')) << line;
   }
+}
+
+// Columns line up by what a terminal shows: a locale's narrow blank is one cell, a combining mark none, a wide sign two.
+TEST(Sheet, MeasuresTextInTerminalCells) {
+  for (const auto& [text, cells] : {std::pair{"1\u202f234,50", 8}, {"e\u0301\u200b", 1}, {"\u65e5\u672c", 4}, {"\uff21", 2}, {"\xff", 1}})
+    EXPECT_EQ(displayWidth(text), cells) << text;
 }
 
 TEST(Sheet, ABadArgumentGivesStatus2AndOneLineOnTheErrorStreamOnly) {
