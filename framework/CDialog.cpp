@@ -133,7 +133,7 @@ Message CDialog::deliver(Message msg) {
 void CDialog::notify(UINT code, int id, int delta) {
   if (m_nLockNotify > 0) return;
   NMUPDOWN record{.hdr = {controlWidget(id), id, code}, .iDelta = delta};
-  LRESULT result = 0;
+  LRESULT result{};  // the handler's answer, which nothing here reads
   if (code == UDN_DELTAPOS) deliver({.message = WM_NOTIFY, .code = code, .id = id, .pNMHDR = &record.hdr, .pResult = &result});
   else deliver({.message = WM_COMMAND, .code = code, .id = id});
 }

@@ -117,11 +117,12 @@ static void expectNothingCutOff(const QWidget* window, const std::string& situat
   }
 }
 
-// Run at the scale factors 1, 1.5 and 2 (read at start); the About box belongs to the window; Return or Esc ends it.
+// Run at the scale factors 1, 1.5 and 2 (read at start); the About box belongs to the window; Return, Esc or its close
+// box (no key) ends it.
 TEST(Window, NothingIsCutOffInTheWindowOrTheAboutBoxInTheTemplateFontOrALargerDesktopFont) {
   const QFont desktop = QApplication::font();
   std::map<double, QSize> sizes;
-  for (const auto& [points, closing] : {std::pair{6.0, Qt::Key_Return}, {8.0, Qt::Key_Return}, {14.0, Qt::Key_Escape}, {24.0, Qt::Key_Return}}) {
+  for (const auto& [points, closing] : {std::pair{6.0, Qt::Key_Return}, {8.0, Qt::Key_unknown}, {14.0, Qt::Key_Escape}, {24.0, Qt::Key_Return}}) {
     QFont larger = desktop;
     larger.setPointSizeF(points);
     QApplication::setFont(larger);
@@ -139,7 +140,7 @@ TEST(Window, NothingIsCutOffInTheWindowOrTheAboutBoxInTheTemplateFontOrALargerDe
         expectNothingCutOff(box, size + ", About box");
         EXPECT_EQ(box->parentWidget(), dlg.window()) << "over which Qt centres it";
         EXPECT_NE(readOut(box).find("Brasswick"), std::string::npos) << readOut(box);
-        QTest::keyClick(box->focusWidget(), closing);
+        closing == Qt::Key_unknown ? void(box->close()) : QTest::keyClick(box->focusWidget(), closing);
       });
       QTest::mouseClick(qobject_cast<QAbstractButton*>(dlg.controlWidget(IDC_ABOUT)), Qt::LeftButton);
       EXPECT_TRUE(opened);
