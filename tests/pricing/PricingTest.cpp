@@ -22,6 +22,13 @@ TEST(Pricing, TheWorkedExamplesShowEveryFigureUnderItsCaption) {
   });
 }
 
+// With nothing chosen the list is read by its caption.
+TEST(Pricing, WithoutItemsTheWindowShowsEveryCaptionAndNoFigure) {
+  const TableModule none(std::nullopt);
+  const std::string empty = readOut({"", ID_SKILL_100, 0, "", {"", "", "", "", ""}, nullptr, "", ""});
+  withWindow([&](PriceDlgProbe& dlg) { EXPECT_EQ(readOut(dlg.window()), "Item" + empty); });
+}
+
 // An item without ingots shows its message at every calculation, so the messages count the calculations; the arrow
 // keys step the Rate as the arrows do, and up at the top recalculates as any step does.
 TEST(Pricing, AnItemWithoutIngotsIsReportedAtEveryChangeOnceAndPricedAtNothing) {

@@ -14,8 +14,6 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-inline void PrintTo(const CString& text, std::ostream* out) { *out << '"' << text << '"'; }
-
 // While it lives, an item table of the test's own in place of the carried one: none, or found but unreadable in place.
 struct TableModule : CResourceModule {
   explicit TableModule(std::optional<std::string> bytes, bool inPlace = true) : table(std::move(bytes)), inPlace(inPlace) {

@@ -13,10 +13,6 @@ TEST(Window, TheRateEditReadsItsLeadingNumberIntoTheRange) {
       dlg.rate()->setText(QString::fromUtf8(text));
       EXPECT_EQ(std::pair(dlg.m_nRate, dlg.rate()->text()), std::pair(rate, QString::number(rate))) << text;
     }
-    // A Rate written as it already stands leaves the edit alone, and the cursor where it was.
-    dlg.rate()->setCursorPosition(1);
-    dlg.UpdateData(false);
-    EXPECT_EQ(dlg.rate()->cursorPosition(), 1);
   });
 }
 
@@ -132,7 +128,6 @@ TEST(Window, NothingIsCutOffInTheWindowOrTheAboutBoxInTheTemplateFontOrALargerDe
         dlg.price(item, ID_SKILL_100, "9999");
         expectNothingCutOff(dlg.window(), size + ", " + item);
       }
-      EXPECT_GE(dlg.rate()->width() - 4, dlg.rate()->fontMetrics().horizontalAdvance(QStringLiteral("9999"))) << size;
       sizes[points] = dlg.window()->size();
       bool opened = false;
       onNextPopup([&](QWidget* box) {
