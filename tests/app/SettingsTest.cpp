@@ -1,11 +1,6 @@
 // The stored position, keep-on-top and level: restored at start, written by the close box alone, whatever the store.
 #include "tests/support/Support.h"
 
-static QByteArray storeBytes() {
-  QFile file(storePath());
-  return file.open(QFile::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
 static void writeStore(const QByteArray& bytes) {
   QFile file(storePath());
   ASSERT_TRUE(file.open(QFile::WriteOnly | QFile::Truncate) && file.write(bytes) == bytes.size());
@@ -42,7 +37,8 @@ TEST(Settings, StartsWhereTheStoreSaysOrAtTheDefaultsAndWritesNothing) {
                 std::tuple(c.position, c.topMost, c.topMost, c.level, QStringLiteral("72")));
       QTest::keyClick(dlg.rate(), Qt::Key_Return);
     });
-    EXPECT_EQ(storeBytes(), c.store ? QByteArray(c.store) : QByteArray("(none)"));
+    QFile file(storePath());
+    EXPECT_EQ(file.open(QFile::ReadOnly) ? file.readAll() : QByteArray("(none)"), c.store ? QByteArray(c.store) : QByteArray("(none)"));
   }
 }
 

@@ -37,14 +37,11 @@ TEST(Window, KeysGoToTheListFirstF1OpensTheManualEnterEndsTheWindowEscDoesNothin
   EXPECT_EQ(withWindow([](PriceDlgProbe& dlg) { QTest::keyClick(dlg.rate(), Qt::Key_Return); }), IDOK);
   EXPECT_EQ(withWindow([](PriceDlgProbe& dlg) { QTest::keyClick(dlg.items(), Qt::Key_Enter, Qt::KeypadModifier); }), IDOK);
   EXPECT_EQ(withWindow([](PriceDlgProbe& dlg) {
-              dlg.price("Axe", ID_SKILL_100, "12");
               for (const auto modifiers : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier}) {
                 QTest::keyClick(dlg.rate(), Qt::Key_Escape, modifiers);
                 QTest::keyClick(dlg.rate(), Qt::Key_Return, modifiers == Qt::NoModifier ? Qt::AltModifier : modifiers);
               }
-              EXPECT_EQ(dlg.shown(IDC_PRICE), QStringLiteral("193.58"));
-            }),
-            kEndedByTest);
+            }), kEndedByTest);
 }
 
 // Opens the menu with ask, checks its entries ("(o)" radio, "[x]" check, "grey" disabled), chooses one; returns where.
