@@ -104,8 +104,7 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
   // The template's size was the desktop's own text size where it was drawn; a desktop set to larger text gets a dialog
   // that grows with it, never one that reads smaller.
   const QFont desktop = QApplication::font();
-  QFont font(QString::fromUtf8(dialogTemplate.fontName));
-  font.setStyleHint(QFont::SansSerif);
+  QFont font(QString::fromUtf8(dialogTemplate.fontName));  // fontconfig knows "MS Sans Serif" for a sans-serif face
   font.setPointSizeF(std::max<qreal>(dialogTemplate.pointSize, desktop.pointSizeF() > 0 ? desktop.pointSizeF() : QFontInfo(desktop).pointSizeF()));
   window->setFont(font);
   window->setWindowTitle(QString::fromUtf8(dialogTemplate.caption));

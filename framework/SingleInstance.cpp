@@ -126,10 +126,8 @@ ForeignWindow FindWindowA(const char* /*className: any*/, const char* windowName
   return {};  // nowhere to claim the title: this copy runs without the guard
 }
 
-bool SetForegroundWindow(QLocalSocket* window) {
-  if (!window) return false;
+void SetForegroundWindow(QLocalSocket* window) {
   window->write(kRequest + (isToken(launchToken) ? ' ' + launchToken : QByteArray()) + '\n');
-  const bool sent = window->waitForBytesWritten(kSendTime.count());
+  window->waitForBytesWritten(kSendTime.count());
   window->disconnectFromServer();
-  return sent;
 }

@@ -10,5 +10,6 @@ using ForeignWindow = std::unique_ptr<QLocalSocket>;  // the running copy's main
 // few seconds; a dead one, or a place where no claim can be made, hides no copy.
 ForeignWindow FindWindowA(const char* className, const char* windowName);
 // Asks the found window to come forward with this start's startup id or activation token, which it uses to end the
-// launcher's feedback. It is raised and activated, but not restored when minimised.
-bool SetForegroundWindow(QLocalSocket* window);
+// launcher's feedback. It is raised and activated, but not restored when minimised. A request that could not be sent
+// is not reported: the later copy ends either way.
+void SetForegroundWindow(QLocalSocket* window);
