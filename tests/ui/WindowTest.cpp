@@ -71,15 +71,15 @@ static QPoint fromMenu(PriceDlgProbe& dlg, const std::function<void()>& ask, int
 TEST(Window, TheMenuShowsTheLevelAndKeepOnTopAndItsCommandComesAfterItCloses) {
   withWindow([](PriceDlgProbe& dlg) {
     dlg.window()->move(150, 120);
-    dlg.price("Female Plate", ID_SKILL_70, "12");
+    dlg.price("Female Plate", ID_SKILL_50, "12");
     dlg.ToggleTopMost();
-    std::vector<std::string> entries{"Skill = 100", "Skill = 90 grey", "Skill = 80 grey", "Skill = 70 (o) grey",
-                                     "Skill = 60 grey", "Skill = 50 grey", "----", "Keep on Top [x]"};
+    std::vector<std::string> entries{"Skill = 100", "Skill = 90 grey", "Skill = 80 grey", "Skill = 70 grey",
+                                     "Skill = 60 grey", "Skill = 50 (o) grey", "----", "Keep on Top [x]"};
     EXPECT_EQ(fromMenu(dlg, [&] { QTest::keyClick(dlg.rate(), Qt::Key_F10, Qt::ShiftModifier); }, 0, entries),
               dlg.window()->frameGeometry().topLeft());
     EXPECT_EQ(dlg.shown(IDC_PRICE), QStringLiteral("285.24"));
     entries[0] = "Skill = 100 (o)";
-    entries[3] = "Skill = 70 grey";
+    entries[5] = "Skill = 50 grey";
     const QPoint click = dlg.items()->mapToGlobal(QPoint(5, 5));
     EXPECT_EQ(fromMenu(dlg, [&] {
                 QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), click);
