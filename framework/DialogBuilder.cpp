@@ -72,9 +72,8 @@ QLabel* makeStatic(QWidget* parent, const DialogControl& control, bool valueBox)
   return label;
 }
 
+// The templates' edits start empty and have borders, as Qt's line edits do; a spin box draws the border of its own.
 QLineEdit* makeEdit(QLineEdit* edit, const DialogControl& control, const ControlNotify& notify) {
-  edit->setText(QString::fromUtf8(control.text));
-  edit->setFrame(control.styles & WS_BORDER);
   edit->setReadOnly(control.styles & ES_READONLY);
   if (control.styles & ES_CENTER) edit->setAlignment(Qt::AlignCenter);
   QObject::connect(edit, &QLineEdit::textChanged, edit, [notify, id = control.id] { notify(EN_CHANGE, id, 0); });

@@ -91,8 +91,9 @@ TEST(Window, TheMenuShowsTheLevelAndKeepOnTopAndItsCommandComesAfterItCloses) {
 }
 
 // Every visible text within its box, with the indent a framed label keeps, and every control within the window, apart
-// from the others.
-static void expectNothingCutOff(const QWidget* window, const std::string& situation) {
+// from the others. Returns the room the tightest text has to spare, in pixels.
+static int expectNothingCutOff(const QWidget* window, const std::string& situation) {
+  int spare = INT_MAX;
   for (const QLabel* label : window->findChildren<QLabel*>()) {
     if (!label->isVisibleTo(window) || label->text().isEmpty()) continue;
     QRect area = label->contentsRect();
@@ -100,6 +101,7 @@ static void expectNothingCutOff(const QWidget* window, const std::string& situat
     area.adjust(label->alignment() & Qt::AlignLeft ? indent : 0, label->alignment() & Qt::AlignTop ? indent : 0, 0, 0);
     const QRect needed = label->fontMetrics().boundingRect(area, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
     EXPECT_TRUE(area.contains(needed)) << situation << ": " << label->text().toStdString();
+    spare = std::min(spare, area.width() - needed.width());
   }
   QList<QRect> taken;
   for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -108,6 +110,7 @@ static void expectNothingCutOff(const QWidget* window, const std::string& situat
     EXPECT_FALSE(std::ranges::any_of(taken, [&](const QRect& other) { return other.intersects(control->geometry()); })) << situation;
     taken << control->geometry();
   }
+  return spare;
 }
 
 // Run at the scale factors 1, 1.5 and 2 (read at start); the About box belongs to the window; Return, Esc or its close
@@ -123,13 +126,14 @@ TEST(Window, NothingIsCutOffInTheWindowOrTheAboutBoxInTheTemplateFontOrALargerDe
     withWindow([&](PriceDlgProbe& dlg) {
       for (const char* item : {"*Light Archer", "Plate Breastpiece"}) {
         dlg.price(item, ID_SKILL_100, "9999");
-        expectNothingCutOff(dlg.window(), size + ", " + item);
+        EXPECT_LE(expectNothingCutOff(dlg.window(), size + ", " + item), 1) << "a window no wider than its captions need";
       }
       sizes[points] = dlg.window()->size();
       bool opened = false;
       onNextPopup([&](QWidget* box) {
         opened = true;
         expectNothingCutOff(box, size + ", About box");
+        EXPECT_TRUE(qobject_cast<QLineEdit*>(box->focusWidget())->isReadOnly()) << "the home page's address";
         EXPECT_EQ(box->parentWidget(), dlg.window()) << "over which Qt centres it";
         EXPECT_TRUE(readOut(box).starts_with("=; Quenchmark Version 2.0=; Written by Brasswick=; For updates")) << readOut(box);  // no OK
         closing == Qt::Key_unknown ? void(box->close()) : QTest::keyClick(box->focusWidget(), closing);
