@@ -23,8 +23,8 @@ TEST(Settings, StartsWhereTheStoreSaysOrAtTheDefaultsAndWritesNothing) {
       {"[Settings]\nlevel=32775,32776\n[General]\ntop=1\n", {200, 200}, false, ID_SKILL_100},
       {"\x01\x02\n[Settings]\n\xff\xfe\ntop=1\n\x80=\x81\nlevel=32776\n", {200, 200}, true, ID_SKILL_60},
       {"[Settings]\nwindow%20x=-50\nwindow%20y=-10\n", {-50, -10}, false, ID_SKILL_100},
-      {"[Settings]\nwindow%20x=5000\nwindow%20y=100\n", {200, 200}, false, ID_SKILL_100},
-      {"[Settings]\nwindow%20x=100\nwindow%20y=-5000\n", {200, 200}, false, ID_SKILL_100},
+      {"[Settings]\nwindow%20x=800\nwindow%20y=100\n", {200, 200}, false, ID_SKILL_100},  // just right of the 800 x 800 screen
+      {"[Settings]\nwindow%20x=100\nwindow%20y=800\n", {200, 200}, false, ID_SKILL_100},  // just below it
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.store ? c.store : "no store");
