@@ -2,6 +2,8 @@
 #include "catalogue/ItemTableLoader.h"
 #include "tests/support/Support.h"
 
+#include <sstream>
+
 // A data line whose field k reads "<name>.<k>", with tabs TABs.
 static std::string line(const std::string& name, int tabs = 37) {
   std::string text = name;
@@ -17,13 +19,10 @@ static std::string lines(const std::vector<std::string>& each) {
 
 // The 38 fields as the row pattern splits a line: surplus TABs in the last field, all empty when too few.
 static std::vector<std::string> fieldsOf(const std::string& text) {
-  std::vector<std::string> fields;
-  for (std::size_t from = 0, tab; fields.size() < 37; from = tab + 1) {
-    if ((tab = text.find('\t', from)) == std::string::npos) return std::vector<std::string>(38);
-    fields.push_back(text.substr(from, tab - from));
-    if (fields.size() == 37) fields.push_back(text.substr(tab + 1));
-  }
-  return fields;
+  std::vector<std::string> fields(38);
+  std::istringstream in(text);
+  for (std::string& field : fields) std::getline(in, field, &field == &fields.back() ? '\0' : '\t');
+  return std::ranges::count(text, '\t') < 37 ? std::vector<std::string>(38) : fields;
 }
 
 TEST(Loader, TakesEveryDataLineAsARowOfItsFieldsAndReportsATableThatCannotBeRead) {

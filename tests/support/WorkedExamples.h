@@ -7,8 +7,7 @@
 
 struct WorkedExample {
   const char* item;
-  int level;  // as its command id
-  int rate;
+  int level, rate;  // the level as its command id
   const char* ingots;
   std::array<const char*, 5> rates;  // exec, norm, BA, fail, DOA as stored; none for a suit, whose band is hidden
   const char* parts;                 // a suit's list of parts, or nullptr
