@@ -15,7 +15,7 @@ std::string quoted(std::string_view text) {
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte < 0x20 || byte == 0x7f) {
-      char escape[8];
+      char escape[sizeof "\\xff"];
       std::snprintf(escape, sizeof escape, "\\x%02x", byte);
       shown += escape;
     } else {
