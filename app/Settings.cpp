@@ -1,5 +1,6 @@
 // The stored window position, keep-on-top and skill level, and leaving through the close box.
 #include "framework/CWinApp.h"
+#include "pricing/SkillLevels.h"
 #include "ui/CPriceDlg.h"
 
 #include <QGuiApplication>
@@ -61,8 +62,7 @@ void CPriceDlg::restoreSettings() {
   ToggleTopMost();
 
   // Takes effect at the next refresh; the display of start-up stays at the level it was made with.
-  m_nLevel = readSetting(kLevel);
-  if (m_nLevel > ID_SKILL_50 || m_nLevel < ID_SKILL_100) m_nLevel = ID_SKILL_100;
+  m_nLevel = skillLevelOf(readSetting(kLevel)).commandId;  // one of the six, else 100
 }
 
 void CPriceDlg::OnClose() {

@@ -1,4 +1,5 @@
 // The loader over tables of our own making: which lines become rows, and what each field holds.
+#include "catalogue/CRegex.h"
 #include "catalogue/ItemTableLoader.h"
 #include "tests/support/Support.h"
 
@@ -51,4 +52,6 @@ TEST(Loader, TakesEveryDataLineAsARowOfItsFieldsAndReportsATableThatCannotBeRead
     }
     EXPECT_EQ(messages.texts, c.inPlace ? std::vector<CString>{} : std::vector<CString>{"Data File could not be opened.  (error = 1)"});
   }
+  // Group 0 is the whole match; a group that took no part, or lies past the 60 match slots, is empty.
+  for (const auto& [index, group] : {std::pair{0, "b"}, {1, ""}, {60, ""}}) EXPECT_EQ(CRegex("b(c)?").GetGroup("abd", index), group) << index;
 }

@@ -39,8 +39,7 @@ TEST(Sheet, ShowsTheWorkedExamplesAsTheWindowDoesInAlignedColumns) {
   }
 }
 
-// Columns line up by what a terminal shows: a locale's narrow blank is one cell, a combining mark none, a wide sign two.
-TEST(Sheet, MeasuresTextInTerminalCells) {
+TEST(Sheet, MeasuresTextInTheCellsATerminalGivesItSoThatColumnsLineUp) {
   for (const auto& [text, cells] : {std::pair{"1\u202f234,50", 8}, {"e\u0301\u200b", 1}, {"\u65e5\u672c", 4}, {"\uff21", 2}, {"\xff", 1}})
     EXPECT_EQ(displayWidth(text), cells) << text;
 }

@@ -26,13 +26,12 @@ std::string readOut(const QWidget* window) {
 int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body) {
   PriceDlgProbe dlg;
   AfxGetApp()->m_pMainWnd = &dlg;
-  QTimer watchdog;
-  QObject::connect(&watchdog, &QTimer::timeout, [] {
+  const QObject watch;  // the watchdog goes with it
+  QTimer::singleShot(20000, &watch, [] {
     ADD_FAILURE() << "a modal loop was left running";
     for (QWidget* open : {QApplication::activePopupWidget(), QApplication::activeModalWidget()})
       if (open) open->close();
   });
-  watchdog.start(20000);
   QTimer::singleShot(0, [&] {
     body(dlg);
     if (dlg.GetSafeHwnd()->isVisible()) dlg.EndDialog(kEndedByTest);
