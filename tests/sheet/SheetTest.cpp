@@ -54,7 +54,7 @@ TEST(Sheet, ABadArgumentGivesStatus2AndOneLineOnTheErrorStreamOnly) {
     EXPECT_EQ(printed.out, "") << arguments[0];
     EXPECT_TRUE(printed.err.starts_with("quenchmark-sheet: ") && std::ranges::count(printed.err, '\n') == 1) << printed.err;
   }
-  EXPECT_NE(sheet({"stray\x01"}).err.find("'stray\\x01'"), std::string::npos) << "a control character shown escaped";
+  EXPECT_NE(sheet({"stray \x01"}).err.find("'stray \\x01'"), std::string::npos) << "a control character shown escaped, a blank as it is";
   EXPECT_EQ(sheet({"--rate", "09999", "--rate=9999", "--sort=price", "--level", "all", "--csv"}).status, kSheetPrinted);
 }
 
