@@ -76,21 +76,21 @@ QLabel* makeStatic(QWidget* parent, const DialogControl& control, bool valueBox)
 QLineEdit* makeEdit(QLineEdit* edit, const DialogControl& control, const ControlNotify& notify) {
   edit->setReadOnly(control.styles & ES_READONLY);
   if (control.styles & ES_CENTER) edit->setAlignment(Qt::AlignCenter);
-  QObject::connect(edit, &QLineEdit::textChanged, edit, [notify, id = control.id] { notify(EN_CHANGE, id, 0); });
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [notify, id = control.id] { notify(EN_CHANGE, id, {}); });
   return edit;
 }
 
 template <class Button>
 Button* makeButton(QWidget* parent, const DialogControl& control, const ControlNotify& notify) {
   auto* button = new Button(QString::fromUtf8(control.text), parent);
-  QObject::connect(button, &Button::clicked, button, [notify, id = control.id] { notify(BN_CLICKED, id, 0); });
+  QObject::connect(button, &Button::clicked, button, [notify, id = control.id] { notify(BN_CLICKED, id, {}); });
   return button;
 }
 
 QComboBox* makeComboBox(QWidget* parent, const DialogControl& control, const ControlNotify& notify, QRect& area) {
   auto* combo = new QComboBox(parent);
   combo->setContextMenuPolicy(Qt::NoContextMenu);  // a right-click or the Menu key on it is the dialog's request
-  QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [notify, id = control.id] { notify(CBN_SELCHANGE, id, 0); });
+  QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [notify, id = control.id] { notify(CBN_SELCHANGE, id, {}); });
   // The template's height is that of the opened list; the closed box is as tall as its font needs.
   const int closed = combo->sizeHint().height();
   combo->setMaxVisibleItems(std::max(1, (area.height() - closed) / combo->fontMetrics().height()));
