@@ -4,16 +4,9 @@
 #include "framework/CDialog.h"
 
 #include <QLineEdit>
+#include <algorithm>
 #include <cctype>
 #include <climits>
-
-namespace {
-int clamp(int value, int nMin, int nMax) {
-  if (value < nMin) return nMin;
-  if (value > nMax) return nMax;
-  return value;
-}
-}  // namespace
 
 int saturatingAtoi(const char* text) {
   while (std::isspace(static_cast<unsigned char>(*text))) ++text;
@@ -32,10 +25,10 @@ void DDX_TextClamped(CDataExchange* pDX, int nIDC, int& value, int nMin, int nMa
   QLineEdit* edit = pDX->PrepareEditCtrl(nIDC);
   if (!edit) return;
   if (pDX->m_bSaveAndValidate) {
-    value = clamp(saturatingAtoi(edit->text().toUtf8().constData()), nMin, nMax);
+    value = std::clamp(saturatingAtoi(edit->text().toUtf8().constData()), nMin, nMax);
     return;
   }
-  value = clamp(value, nMin, nMax);
+  value = std::clamp(value, nMin, nMax);
   const QString text = QString::number(value);
   if (edit->text() != text) edit->setText(text);
 }
