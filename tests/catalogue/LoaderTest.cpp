@@ -52,6 +52,5 @@ TEST(Loader, TakesEveryDataLineAsARowOfItsFieldsAndReportsATableThatCannotBeRead
     }
     EXPECT_EQ(messages.texts, c.inPlace ? std::vector<CString>{} : std::vector<CString>{"Data File could not be opened.  (error = 1)"});
   }
-  // Group 0 is the whole match; a group that took no part, or lies past the 60 match slots, is empty.
   for (const auto& [index, group] : {std::pair{0, "b"}, {1, ""}, {60, ""}}) EXPECT_EQ(CRegex("b(c)?").GetGroup("abd", index), group) << index;
 }

@@ -11,8 +11,7 @@ struct WorkedExample {
   const char* ingots;
   std::array<const char*, 5> rates;  // exec, norm, BA, fail, DOA as stored; none for a suit, whose band is hidden
   const char* parts;                 // a suit's list of parts, or nullptr
-  const char* ingotsRequired;
-  const char* price;
+  const char *ingotsRequired, *price;
 };
 
 inline constexpr WorkedExample kWorkedExamples[] = {
