@@ -116,7 +116,6 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const DialogControl& control = rows[i];
     QRect area = toPixels(units, control.x, control.y, control.cx, control.cy);
-    // Qt's own focus policies are the templates' tab stops: lists, edits and buttons take Tab, labels never.
     QWidget* placed = nullptr;  // takes the area; the widget that answers for the id may lie inside it
     QWidget* answering = nullptr;
     switch (control.kind) {
@@ -145,7 +144,7 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
         if (control.styles & BS_LEFTTEXT) placed->setLayoutDirection(Qt::RightToLeft);
         break;
     }
-    placed->setGeometry(area);
+    placed->setGeometry(area);  // Qt's own focus policies are the templates' tab stops: lists, edits, buttons; no label
     placed->setVisible(control.shown);
     if (control.accessibleName) placed->setAccessibleName(QString::fromUtf8(control.accessibleName));
     controls.emplace_back(control.id, answering ? answering : placed);

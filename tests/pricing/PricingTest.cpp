@@ -63,8 +63,8 @@ TEST(FormatAmount, WritesTwoDecimalsInTheFormatOfTheLocaleThatTheSystemFileNames
       {"  # LANG=en_US.UTF-8\r\n LANG=de_DE\r", 1234.5, "1.234,50"}, {"LANG=\"de_DE\"", 1234.5, "1.234,50"},
       {"export LC_NUMERIC='de_CH' # numbers\nLANG=en_GB.UTF-8", 1234.5, "1’234.50"}, {"LC_ALL=fr_FR\nLC_NUMERIC=de_DE", 1234.5, "1\u202f234,50"},
       {"LANG=en_IN.UTF-8", 1234567.891, "1,234,567.89"} /* the leading group size only */, {"LANG=C.UTF-8", 1234567.891, "1234567.89"},
-      {"LANG=xx_YY.UTF-8", 1234.5, "1234.50"},
-      {"LANG=de_DE/../../etc/passwd", 1234.5, "1234.50"}, {"LANG=" + std::string(200, 'a'), 1234.5, "1234.50"}, {"", 1234.5, "1234.50"},
+      {"LANG=xx_YY.UTF-8", 1234.5, "1234.50"}, {"LANG=de_DE/../../etc/passwd", 1234.5, "1234.50"}, {"", 1234.5, "1234.50"},
+      {"LANG=" + std::string(200, 'a'), 1234.5, "1234.50"},
   };
   qputenv("LC_ALL", "de_DE.UTF-8");  // the user's environment, which never counts
   for (const auto& c : cases) {
