@@ -14,7 +14,12 @@ struct Setting {
   int nDefault;  // what a missing or unreadable value gives
 };
 
-enum SettingIndex { kWindowX, kWindowY, kTop, kLevel };
+enum SettingIndex {
+  kWindowX,
+  kWindowY,
+  kTop,
+  kLevel
+};
 
 // The profile's keys, in the order the close box writes them.
 constexpr Setting kSettings[] = {

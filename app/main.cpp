@@ -5,4 +5,6 @@ namespace {
 CPriceApp theApp;
 }  // namespace
 
-int main(int argc, char** argv) { return AfxWinMain(argc, argv, QUENCHMARK_APP_ID); }
+int main(int argc, char** argv) {
+  return AfxWinMain(argc, argv, QUENCHMARK_APP_ID);
+}

@@ -13,7 +13,8 @@ void BM_ItemChange(benchmark::State& state) {
       dlg.items()->setCurrentIndex(row);
       benchmark::DoNotOptimize(dlg.shown(IDC_PRICE));
     }
-    if (dlg.shown(IDC_PRICE).isEmpty()) state.SkipWithError("no price was shown");
+    if (dlg.shown(IDC_PRICE).isEmpty())
+      state.SkipWithError("no price was shown");
   });
 }
 }  // namespace

@@ -12,7 +12,8 @@ namespace {
 std::string malformedTable() {
   std::string table;
   for (int row = 0; row < 58; ++row) {
-    for (int field = 0; field < 37; ++field) table += (field ? "\t" : "") + std::string(100, static_cast<char>('a' + field % 26));
+    for (int field = 0; field < 37; ++field)
+      table += (field ? "\t" : "") + std::string(100, static_cast<char>('a' + field % 26));
     table += "\r\n";
   }
   return table;
@@ -29,7 +30,9 @@ void loadRepeatedly(benchmark::State& state) {
   state.counters["rows"] = rows;
 }
 
-void BM_LoadCarriedTable(benchmark::State& state) { loadRepeatedly(state); }
+void BM_LoadCarriedTable(benchmark::State& state) {
+  loadRepeatedly(state);
+}
 
 void BM_LoadMalformedTable(benchmark::State& state) {
   const TableModule module(malformedTable());

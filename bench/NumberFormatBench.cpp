@@ -2,8 +2,8 @@
 #include "framework/Locale.h"
 #include "pricing/FormatAmount.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <QTemporaryDir>
 
 #include <fstream>
 
@@ -26,7 +26,8 @@ void BM_FormatAmount(benchmark::State& state) {
   const std::string localeConf = dir.filePath(QStringLiteral("locale.conf")).toStdString();
   std::ofstream(localeConf) << "LANG=en_US.UTF-8\n";
   const std::vector<std::string> previous = setSystemLocaleConfigFiles({localeConf});
-  if (FormatNumberText("1", true) != "1.00") state.SkipWithError("the English (United States) record did not load");
+  if (FormatNumberText("1", true) != "1.00")
+    state.SkipWithError("the English (United States) record did not load");
   for (auto _ : state) {
     CString text = FormatAmount(typical.amount);
     benchmark::DoNotOptimize(text);

@@ -11,21 +11,24 @@
 namespace {
 std::vector<const SkillLevel*> allLevels() {
   std::vector<const SkillLevel*> levels;
-  for (const SkillLevel& level : kSkillLevels) levels.push_back(&level);
+  for (const SkillLevel& level : kSkillLevels)
+    levels.push_back(&level);
   return levels;
 }
 
 void BM_PriceEveryLevel(benchmark::State& state) {
   ItemCatalogue catalogue;
   loadItemTable(catalogue);
-  for (auto _ : state) benchmark::DoNotOptimize(makePriceSheet(catalogue, 12, allLevels()));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(makePriceSheet(catalogue, 12, allLevels()));
 }
 
 // The command as a user runs it, the table's reading included, without the process start.
 void BM_WholeCommand(benchmark::State& state, std::vector<std::string> arguments) {
   for (auto _ : state) {
     std::ostringstream out, err;
-    if (runSheet(arguments, out, err) != kSheetPrinted) state.SkipWithError("the sheet was not printed");
+    if (runSheet(arguments, out, err) != kSheetPrinted)
+      state.SkipWithError("the sheet was not printed");
     benchmark::DoNotOptimize(out.str());
   }
 }

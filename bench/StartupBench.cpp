@@ -1,9 +1,9 @@
 // Time from process start to the first paint of the main window, beside a bare Qt dialog, and peak memory.
+#include <benchmark/benchmark.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <map>
 #include <string>
 
@@ -36,18 +36,31 @@ void startToFirstPaint(benchmark::State& state, const char* mode) {
   state.counters["peak_rss_KiB"] = static_cast<double>(peakKiB);
 }
 
-void BM_StartToFirstPaint_Quenchmark(benchmark::State& state) { startToFirstPaint(state, "quenchmark"); }
-void BM_StartToFirstPaint_BareDialog(benchmark::State& state) { startToFirstPaint(state, "bare"); }
+void BM_StartToFirstPaint_Quenchmark(benchmark::State& state) {
+  startToFirstPaint(state, "quenchmark");
+}
+void BM_StartToFirstPaint_BareDialog(benchmark::State& state) {
+  startToFirstPaint(state, "bare");
+}
 
-BENCHMARK(BM_StartToFirstPaint_Quenchmark)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
-BENCHMARK(BM_StartToFirstPaint_BareDialog)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+BENCHMARK(BM_StartToFirstPaint_Quenchmark)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(3);
+BENCHMARK(BM_StartToFirstPaint_BareDialog)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(3);
 
 // Keeps the median of each benchmark so that the ratio can be reported after the run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs)
-      if (run.aggregate_name == "median") medianSeconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+      if (run.aggregate_name == "median")
+        medianSeconds[run.run_name.function_name] = run.GetAdjustedRealTime();
     ConsoleReporter::ReportRuns(runs);
   }
 };
@@ -60,7 +73,8 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   const double ours = medianSeconds["BM_StartToFirstPaint_Quenchmark"];
   const double bare = medianSeconds["BM_StartToFirstPaint_BareDialog"];
-  if (bare > 0) std::printf("\nstart-to-first-paint ratio, Quenchmark / bare dialog: %.2f\n", ours / bare);
+  if (bare > 0)
+    std::printf("\nstart-to-first-paint ratio, Quenchmark / bare dialog: %.2f\n", ours / bare);
   benchmark::Shutdown();
   return 0;
 }

@@ -2,12 +2,12 @@
 // of the first paint of its window with the peak memory so far; then leaves at once.
 #include "app/CPriceApp.h"
 
+#include <sys/resource.h>
 #include <QComboBox>
 #include <QDialog>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sys/resource.h>
 
 namespace {
 class FirstPaint final : public QObject {
@@ -28,7 +28,8 @@ void runBareDialog() {
   QDialog dialog;
   dialog.setWindowTitle(QStringLiteral("Bare"));
   auto* list = new QComboBox(&dialog);
-  for (int i = 0; i < 58; ++i) list->addItem(QStringLiteral("Item %1").arg(i));
+  for (int i = 0; i < 58; ++i)
+    list->addItem(QStringLiteral("Item %1").arg(i));
   dialog.exec();
 }
 }  // namespace

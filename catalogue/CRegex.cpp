@@ -17,14 +17,18 @@ CRegex::CRegex(const char* pattern)
 
 CRegex::~CRegex() {
   // A pattern that failed to compile left nothing to release.
-  if (m_bCompiled) regfree(&m_regex->regex);
+  if (m_bCompiled)
+    regfree(&m_regex->regex);
 }
 
 CString CRegex::GetGroup(const char* subject, int index) const {
-  if (!m_bCompiled || index < 0 || index >= kMatchSlots) return {};
+  if (!m_bCompiled || index < 0 || index >= kMatchSlots)
+    return {};
   regmatch_t matches[kMatchSlots];
-  if (regexec(&m_regex->regex, subject, kMatchSlots, matches, 0) != 0) return {};
+  if (regexec(&m_regex->regex, subject, kMatchSlots, matches, 0) != 0)
+    return {};
   const regmatch_t& group = matches[index];
-  if (group.rm_so < 0 || group.rm_eo < group.rm_so) return {};
+  if (group.rm_so < 0 || group.rm_eo < group.rm_so)
+    return {};
   return CString(subject + group.rm_so, static_cast<std::size_t>(group.rm_eo - group.rm_so));
 }

@@ -16,7 +16,8 @@ constexpr int kSeparators = 37;  // TABs between the 38 fields of a line
 // The row pattern: each lazy group stops at the next TAB, the last takes the rest of the line.
 CString rowPattern() {
   CString pattern;
-  for (int i = 0; i < kSeparators; ++i) pattern += "(.*?)\t";
+  for (int i = 0; i < kSeparators; ++i)
+    pattern += "(.*?)\t";
   pattern += "(.*)";
   return pattern;
 }
@@ -42,7 +43,8 @@ void readRows(CSharedFile& file, ItemCatalogue& catalogue) {
   const CRegex regex(rowPattern().c_str());
   CString line;
   while (archive.ReadString(line)) {
-    if (line.IsEmpty() || line.front() == ';') continue;
+    if (line.IsEmpty() || line.front() == ';')
+      continue;
     appendRow(catalogue, regex, line);
   }
 }

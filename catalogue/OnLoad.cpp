@@ -6,5 +6,6 @@ void CPriceDlg::OnLoad() {
   m_comboItem.ResetContent();
   loadItemTable(*this);
   // After a failure too: the list shows the rows read before it, position i still being row i.
-  for (int i = 0; i < m_arrItem.GetSize(); ++i) m_comboItem.AddString(m_arrItem.ElementAt(i).c_str());
+  for (int i = 0; i < m_arrItem.GetSize(); ++i)
+    m_comboItem.AddString(m_arrItem.ElementAt(i).c_str());
 }

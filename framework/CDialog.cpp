@@ -15,6 +15,7 @@ constexpr CPoint kFromKeyboard{-1, -1};
 class DialogWindow final : public QDialog {
 public:
   DialogWindow(CDialog& owner, QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags), m_owner(owner) {}
+
 private:
   void closeEvent(QCloseEvent* event) override {
     event->ignore();  // the dialog decides whether closing ends it
@@ -24,12 +25,18 @@ private:
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     auto* button = qobject_cast<QPushButton*>(focusWidget());
-    if (plain && enter && button && button->isVisible()) button->click();  // a focused button takes Enter itself
-    else if (plain && enter) command(IDOK);  // the default button of every template, even when it is hidden
-    else if (plain && event->key() == Qt::Key_Escape) command(IDCANCEL);
-    else if (plain && event->key() == Qt::Key_F1) command(ID_HELP);
-    else if (event->modifiers() == Qt::ShiftModifier && event->key() == Qt::Key_F10) contextRequest(kFromKeyboard);
-    else QDialog::keyPressEvent(event);
+    if (plain && enter && button && button->isVisible())
+      button->click();  // a focused button takes Enter itself
+    else if (plain && enter)
+      command(IDOK);  // the default button of every template, even when it is hidden
+    else if (plain && event->key() == Qt::Key_Escape)
+      command(IDCANCEL);
+    else if (plain && event->key() == Qt::Key_F1)
+      command(ID_HELP);
+    else if (event->modifiers() == Qt::ShiftModifier && event->key() == Qt::Key_F10)
+      contextRequest(kFromKeyboard);
+    else
+      QDialog::keyPressEvent(event);
   }
   void contextMenuEvent(QContextMenuEvent* event) override {
     const QPoint at = event->globalPos();
@@ -43,7 +50,8 @@ private:
     // A minimised window shows the icon the dialog answers with; the desktop draws it.
     if (event->type() == QEvent::WindowStateChange && isMinimized()) {
       const HICON icon = m_owner.deliver({.message = WM_QUERYDRAGICON}).icon;
-      if (!icon.isNull()) setWindowIcon(icon);
+      if (!icon.isNull())
+        setWindowIcon(icon);
     }
     QDialog::changeEvent(event);
   }
@@ -52,14 +60,17 @@ private:
   CDialog& m_owner;
 };
 
-CDialog::~CDialog() { delete m_pWindow; }
+CDialog::~CDialog() {
+  delete m_pWindow;
+}
 
 int CDialog::DoModal() {
   // Every program here has its application object, and a dialog is shown by one call at a time.
   CWnd* owner = AfxGetApp()->m_pMainWnd != this ? AfxGetApp()->m_pMainWnd : nullptr;
   Qt::WindowFlags flags = (m_template.styles & WS_EX_APPWINDOW) ? Qt::Window : Qt::Dialog;
   flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-  if (m_template.styles & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
+  if (m_template.styles & WS_MINIMIZEBOX)
+    flags |= Qt::WindowMinimizeButtonHint;
   m_pWindow = new DialogWindow(*this, owner ? owner->GetSafeHwnd() : nullptr, flags);
   m_hWnd = m_pWindow;
   m_controls = buildDialog(m_pWindow, m_template, [this](UINT code, int id, int delta) { notify(code, id, delta); });
@@ -67,17 +78,20 @@ int CDialog::DoModal() {
     const auto first = std::ranges::find_if(m_controls, [this](const auto& control) {
       return (control.second->focusPolicy() & Qt::TabFocus) && control.second->isVisibleTo(m_pWindow);
     });
-    if (first != m_controls.end()) first->second->setFocus();
+    if (first != m_controls.end())
+      first->second->setFocus();
   }
   const int result = m_pWindow->exec();
   m_controls.clear();
   delete std::exchange(m_pWindow, nullptr);
-  if (AfxGetApp()->m_pMainWnd == this) AfxGetApp()->m_pMainWnd = nullptr;
+  if (AfxGetApp()->m_pMainWnd == this)
+    AfxGetApp()->m_pMainWnd = nullptr;
   return result;
 }
 
 void CDialog::EndDialog(int nResult) {
-  if (m_pWindow) m_pWindow->done(nResult);
+  if (m_pWindow)
+    m_pWindow->done(nResult);
 }
 
 bool CDialog::UpdateData(bool bSaveAndValidate) {
@@ -89,7 +103,8 @@ bool CDialog::UpdateData(bool bSaveAndValidate) {
 }
 
 void CDialog::SetIcon(const HICON& icon, bool /*bBigIcon: Qt keeps every size in one icon*/) {
-  if (m_pWindow) m_pWindow->setWindowIcon(icon);
+  if (m_pWindow)
+    m_pWindow->setWindowIcon(icon);
 }
 
 QWidget* CDialog::controlWidget(int nID) const {
@@ -98,16 +113,23 @@ QWidget* CDialog::controlWidget(int nID) const {
 }
 
 void CDialog::PostCommand(int id) {
-  const auto command = [this, id] { deliver({.message = WM_COMMAND, .code = CN_COMMAND, .id = id}); };
-  if (m_pWindow) QMetaObject::invokeMethod(m_pWindow, command, Qt::QueuedConnection);
+  const auto command = [this, id] {
+    deliver({.message = WM_COMMAND, .code = CN_COMMAND, .id = id});
+  };
+  if (m_pWindow)
+    QMetaObject::invokeMethod(m_pWindow, command, Qt::QueuedConnection);
 }
-bool CDialog::OnInitDialog() { return UpdateData(false); }
+bool CDialog::OnInitDialog() {
+  return UpdateData(false);
+}
 
 void CDialog::OnOK() {
   UpdateData(true);
   EndDialog(IDOK);
 }
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+  EndDialog(IDCANCEL);
+}
 
 bool CDialog::OnWndMsg(Message& msg) {
   static const MessageMapEntry<CDialog> messageMap[] = {
@@ -119,30 +141,40 @@ bool CDialog::OnWndMsg(Message& msg) {
 
 void CDialog::Default() {
   // Closing a dialog means Cancel; other messages need nothing beyond what Qt does anyway.
-  if (m_pCurrentMsg && m_pCurrentMsg->message == WM_CLOSE) deliver({.message = WM_COMMAND, .code = CN_COMMAND, .id = IDCANCEL});
+  if (m_pCurrentMsg && m_pCurrentMsg->message == WM_CLOSE)
+    deliver({.message = WM_COMMAND, .code = CN_COMMAND, .id = IDCANCEL});
 }
 
 Message CDialog::deliver(Message msg) {
   const Message* outer = std::exchange(m_pCurrentMsg, &msg);
   // A command that no window handles goes to the application's command map.
-  if (!OnWndMsg(msg) && !(msg.message == WM_COMMAND && AfxGetApp()->OnWndMsg(msg))) Default();
+  if (!OnWndMsg(msg) && !(msg.message == WM_COMMAND && AfxGetApp()->OnWndMsg(msg)))
+    Default();
   m_pCurrentMsg = outer;
   return msg;
 }
 
 void CDialog::notify(UINT code, int id, int delta) {
-  if (m_nLockNotify > 0) return;
+  if (m_nLockNotify > 0)
+    return;
   NMUPDOWN record{.hdr = {controlWidget(id), id, code}, .iDelta = delta};
   LRESULT result{};  // the handler's answer, which nothing here reads
-  if (code == UDN_DELTAPOS) deliver({.message = WM_NOTIFY, .code = code, .id = id, .pNMHDR = &record.hdr, .pResult = &result});
-  else deliver({.message = WM_COMMAND, .code = code, .id = id});
+  if (code == UDN_DELTAPOS)
+    deliver({.message = WM_NOTIFY, .code = code, .id = id, .pNMHDR = &record.hdr, .pResult = &result});
+  else
+    deliver({.message = WM_COMMAND, .code = code, .id = id});
 }
-QLineEdit* CDataExchange::PrepareEditCtrl(int nIDC) const { return qobject_cast<QLineEdit*>(PrepareCtrl(nIDC)); }
+QLineEdit* CDataExchange::PrepareEditCtrl(int nIDC) const {
+  return qobject_cast<QLineEdit*>(PrepareCtrl(nIDC));
+}
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
-  if (!rControl.m_hWnd) rControl.m_hWnd = pDX->PrepareCtrl(nIDC);
+  if (!rControl.m_hWnd)
+    rControl.m_hWnd = pDX->PrepareCtrl(nIDC);
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
-  if (pDX->m_bSaveAndValidate) value = windowText(pDX->PrepareCtrl(nIDC));
-  else setWindowText(pDX->PrepareCtrl(nIDC), value);
+  if (pDX->m_bSaveAndValidate)
+    value = windowText(pDX->PrepareCtrl(nIDC));
+  else
+    setWindowText(pDX->PrepareCtrl(nIDC), value);
 }

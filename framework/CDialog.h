@@ -24,6 +24,7 @@ public:
   // The widget of control nID; nullptr when the window does not exist or has no such control.
   QWidget* controlWidget(int nID) const;
   void PostCommand(int id) override;
+
 protected:
   virtual void DoDataExchange(CDataExchange* /*pDX*/) {}
   virtual bool OnInitDialog();
@@ -33,6 +34,7 @@ protected:
   virtual bool OnWndMsg(Message& msg);
   // The platform's default processing of the message being handled.
   void Default();
+
 private:
   friend DialogWindow;
   // Hands msg to the message map and returns it with the handler's answer.

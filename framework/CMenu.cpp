@@ -15,35 +15,43 @@ void setMark(QAction* action, bool marked) {
 bool CMenu::LoadMenuIndirect(const MenuTemplate& menuTemplate) {
   m_hMenu = std::make_unique<QMenu>(QString::fromUtf8(menuTemplate.popupTitle));
   for (const MenuEntry& entry : menuTemplate.entries) {
-    if (entry.text) m_hMenu->addAction(QString::fromUtf8(entry.text))->setData(entry.id);
-    else m_hMenu->addSeparator();
+    if (entry.text)
+      m_hMenu->addAction(QString::fromUtf8(entry.text))->setData(entry.id);
+    else
+      m_hMenu->addSeparator();
   }
   return true;
 }
 
 QAction* CMenu::findCommand(UINT id) const {
   for (QAction* action : m_hMenu ? m_hMenu->actions() : QList<QAction*>())
-    if (action->data().toUInt() == id) return action;  // a separator carries no command id, so it reads as 0
+    if (action->data().toUInt() == id)
+      return action;  // a separator carries no command id, so it reads as 0
   return {};
 }
 
 void CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck) {
-  if (QAction* action = findCommand(nIDCheckItem)) setMark(action, nCheck & MF_CHECKED);
+  if (QAction* action = findCommand(nIDCheckItem))
+    setMark(action, nCheck & MF_CHECKED);
 }
 
 void CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable) {
-  if (QAction* action = findCommand(nIDEnableItem)) action->setEnabled(!(nEnable & MF_GRAYED));
+  if (QAction* action = findCommand(nIDEnableItem))
+    action->setEnabled(!(nEnable & MF_GRAYED));
 }
 
 void CMenu::CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT /*nFlags: by command*/) {
   QAction* chosen = findCommand(nIDItem);
-  if (!chosen || nIDItem < nIDFirst || nIDItem > nIDLast) return;
+  if (!chosen || nIDItem < nIDFirst || nIDItem > nIDLast)
+    return;
   for (UINT id = nIDFirst; id <= nIDLast; ++id)
-    if (QAction* action = findCommand(id)) setMark(action, action == chosen);
+    if (QAction* action = findCommand(id))
+      setMark(action, action == chosen);
   (new QActionGroup(m_hMenu.get()))->addAction(chosen);  // Qt styles draw a mark in an exclusive group as a dot
 }
 
 void CMenu::TrackPopupMenu(UINT /*nFlags: left-aligned, either button*/, int x, int y, CWnd* pWnd) {
   const QAction* chosen = m_hMenu ? m_hMenu->exec(QPoint(x, y)) : nullptr;
-  if (chosen && pWnd) pWnd->PostCommand(chosen->data().toInt());
+  if (chosen && pWnd)
+    pWnd->PostCommand(chosen->data().toInt());
 }

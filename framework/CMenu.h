@@ -6,13 +6,28 @@
 #include <QMenu>
 #include <memory>
 
-enum : UINT { MF_BYCOMMAND = 0x0000, MF_UNCHECKED = 0x0000, MF_GRAYED = 0x0001, MF_CHECKED = 0x0008 };
+enum : UINT {
+  MF_BYCOMMAND = 0x0000,
+  MF_UNCHECKED = 0x0000,
+  MF_GRAYED = 0x0001,
+  MF_CHECKED = 0x0008
+};
 // Qt menus take an entry with either mouse button, which is what TPM_RIGHTBUTTON asks for.
-enum : UINT { TPM_LEFTALIGN = 0x0000, TPM_RIGHTBUTTON = 0x0002 };
+enum : UINT {
+  TPM_LEFTALIGN = 0x0000,
+  TPM_RIGHTBUTTON = 0x0002
+};
 
-struct MenuEntry { int id; const char* text; };  // the command the entry sends and its text; {0, nullptr}: a separator
+struct MenuEntry {
+  int id;
+  const char* text;
+};  // the command the entry sends and its text; {0, nullptr}: a separator
 // A menu resource: a bar of one pop-up, whose title is never shown.
-struct MenuTemplate { int id; const char* popupTitle; std::span<const MenuEntry> entries; };
+struct MenuTemplate {
+  int id;
+  const char* popupTitle;
+  std::span<const MenuEntry> entries;
+};
 
 class CMenu {
 public:
@@ -29,6 +44,7 @@ public:
   // then reaches pWnd after the running handler has returned, as a posted message does; a pop-up dismissed with
   // Esc or a click elsewhere sends nothing.
   void TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd);
+
 private:
   QAction* findCommand(UINT id) const;
   std::unique_ptr<QMenu> m_hMenu;

@@ -22,7 +22,8 @@ public:
     const int needed = std::vsnprintf(nullptr, 0, format, probe);
     va_end(probe);
     resize(needed < 0 ? 0 : static_cast<std::size_t>(needed));
-    if (needed > 0) std::vsnprintf(data(), size() + 1, format, args);
+    if (needed > 0)
+      std::vsnprintf(data(), size() + 1, format, args);
     va_end(args);
   }
 
@@ -38,9 +39,11 @@ public:
   // Stores at index, growing the array with empty strings when index lies past its end.
   void SetAtGrow(int index, const CString& value) {
     const auto at = static_cast<std::size_t>(index);
-    if (at >= m_items.size()) m_items.resize(at + 1);
+    if (at >= m_items.size())
+      m_items.resize(at + 1);
     m_items[at] = value;
   }
+
 private:
   std::vector<CString> m_items;
 };

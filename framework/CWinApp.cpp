@@ -21,19 +21,27 @@ QString profilePath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
          QCoreApplication::applicationName() + QStringLiteral(".ini");
 }
-QString profileKey(const char* section, const char* entry) { return QString::fromUtf8(section) + '/' + QString::fromUtf8(entry); }
+QString profileKey(const char* section, const char* entry) {
+  return QString::fromUtf8(section) + '/' + QString::fromUtf8(entry);
+}
 }  // namespace
 
 CWinApp::CWinApp(const char* appName) {
   theApplication = this;
-  if (appName) QCoreApplication::setApplicationName(QString::fromUtf8(appName));
+  if (appName)
+    QCoreApplication::setApplicationName(QString::fromUtf8(appName));
 }
 
 CWinApp::~CWinApp() {
-  if (theApplication == this) theApplication = nullptr;
+  if (theApplication == this)
+    theApplication = nullptr;
 }
-CWinApp* AfxGetApp() { return theApplication; }
-void CWinApp::OnHelp() { QDesktopServices::openUrl(QUrl(QStringLiteral("man:") + QCoreApplication::applicationName())); }
+CWinApp* AfxGetApp() {
+  return theApplication;
+}
+void CWinApp::OnHelp() {
+  QDesktopServices::openUrl(QUrl(QStringLiteral("man:") + QCoreApplication::applicationName()));
+}
 
 int CWinApp::GetProfileInt(const char* section, const char* entry, int nDefault) {
   const QVariant stored = QSettings(profilePath(), QSettings::IniFormat).value(profileKey(section, entry));
@@ -55,12 +63,15 @@ bool CWinApp::WriteProfileInt(const char* section, const char* entry, int nValue
   profile.sync();
   return profile.status() == QSettings::NoError;
 }
-HICON CWinApp::LoadIcon(UINT id) const { return loadIconResource(id); }
+HICON CWinApp::LoadIcon(UINT id) const {
+  return loadIconResource(id);
+}
 
 HICON loadIconResource(UINT id) {
   HICON icon;
   const QDir group(QStringLiteral(":/res/icon/%1").arg(id));
-  for (const QString& size : group.entryList(QDir::Files)) icon.addFile(group.filePath(size));
+  for (const QString& size : group.entryList(QDir::Files))
+    icon.addFile(group.filePath(size));
   return icon;
 }
 
@@ -69,9 +80,11 @@ std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv) {
   // server runs beside it, the window goes there (to Wayland after all when that server is gone), unless the user chose
   // a platform. The choice is taken back once Qt has read it, for the programs started from here.
   const bool choose = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY");
-  if (choose) qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+  if (choose)
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
   auto application = std::make_unique<QApplication>(argc, argv);
-  if (choose) qunsetenv("QT_QPA_PLATFORM");
+  if (choose)
+    qunsetenv("QT_QPA_PLATFORM");
   std::setlocale(LC_NUMERIC, "C");
   return application;
 }
@@ -79,22 +92,31 @@ std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv) {
 int AfxWinMain(int& argc, char** argv, const char* desktopFileId) {
   const auto application = AfxCreateApplication(argc, argv);
   QGuiApplication::setDesktopFileName(QString::fromUtf8(desktopFileId));
-  if (CWinApp* app = AfxGetApp()) app->InitInstance();
+  if (CWinApp* app = AfxGetApp())
+    app->InitInstance();
   return 0;
 }
 
 ResourceBytes CResourceModule::FindResource(int name, int type) const {
   const QResource resource(QStringLiteral(":/res/%1/%2").arg(type).arg(name));
-  if (!resource.isValid()) return {};
+  if (!resource.isValid())
+    return {};
   const bool inPlace = resource.compressionAlgorithm() == QResource::NoCompression;
   return {inPlace ? reinterpret_cast<const char*>(resource.data()) : nullptr, static_cast<DWORD>(resource.size())};
 }
-HINSTANCE AfxGetResourceHandle() { return currentModule; }
-void AfxSetResourceHandle(HINSTANCE module) { currentModule = module ? module : &executableModule; }
-MessageBoxHandler AfxSetMessageBoxHandler(MessageBoxHandler handler) { return std::exchange(messageBoxHandler, std::move(handler)); }
+HINSTANCE AfxGetResourceHandle() {
+  return currentModule;
+}
+void AfxSetResourceHandle(HINSTANCE module) {
+  currentModule = module ? module : &executableModule;
+}
+MessageBoxHandler AfxSetMessageBoxHandler(MessageBoxHandler handler) {
+  return std::exchange(messageBoxHandler, std::move(handler));
+}
 
 int AfxMessageBox(const char* text, UINT /*type: always OK*/, UINT /*helpId: no help*/) {
-  if (messageBoxHandler) return messageBoxHandler(CString(text));
+  if (messageBoxHandler)
+    return messageBoxHandler(CString(text));
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), QString::fromUtf8(text), QMessageBox::Ok,
                   QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);

@@ -42,7 +42,10 @@ std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv);
 // names the desktop entry through which task bars match the window to its entry and icon.
 int AfxWinMain(int& argc, char** argv, const char* desktopFileId);
 
-struct ResourceBytes { const char* data = nullptr; DWORD size = 0; };
+struct ResourceBytes {
+  const char* data = nullptr;
+  DWORD size = 0;
+};
 // A set of resources, by default the executable's own; tests put one of their own in its place.
 class CResourceModule {
 public:

@@ -10,27 +10,37 @@
 const CWnd CWnd::wndTopMost, CWnd::wndNoTopMost;
 
 CString windowText(const QWidget* widget) {
-  if (const auto* label = qobject_cast<const QLabel*>(widget)) return CString::fromQString(label->text());
-  if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) return CString::fromQString(edit->text());
+  if (const auto* label = qobject_cast<const QLabel*>(widget))
+    return CString::fromQString(label->text());
+  if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+    return CString::fromQString(edit->text());
   return {};
 }
 
 void setWindowText(QWidget* widget, const CString& text) {
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(text.toQString());
+  if (auto* edit = qobject_cast<QLineEdit*>(widget))
+    edit->setText(text.toQString());
   auto* label = qobject_cast<QLabel*>(widget);
-  if (!label) return;
+  if (!label)
+    return;
   label->setText(text.toQString());
-  if (label->property("valueBox").toBool()) label->setAccessibleDescription(label->text());
+  if (label->property("valueBox").toBool())
+    label->setAccessibleDescription(label->text());
 }
 
 void CWnd::ShowWindow(int nCmdShow) {
-  if (m_hWnd) m_hWnd->setVisible(nCmdShow != SW_HIDE);
+  if (m_hWnd)
+    m_hWnd->setVisible(nCmdShow != SW_HIDE);
 }
-void CWnd::SetWindowText(const CString& text) { setWindowText(m_hWnd, text); }
+void CWnd::SetWindowText(const CString& text) {
+  setWindowText(m_hWnd, text);
+}
 
 CRect CWnd::GetWindowRect() const {
-  if (!m_hWnd) return {};
-  const QRect area = m_hWnd->isWindow() ? m_hWnd->frameGeometry() : QRect(m_hWnd->mapToGlobal(QPoint(0, 0)), m_hWnd->size());
+  if (!m_hWnd)
+    return {};
+  const QRect area =
+      m_hWnd->isWindow() ? m_hWnd->frameGeometry() : QRect(m_hWnd->mapToGlobal(QPoint(0, 0)), m_hWnd->size());
   return {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
 }
 
@@ -40,36 +50,44 @@ void CWnd::ScreenToClient(CRect& rect) const {
 }
 
 void CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
-  if (!m_hWnd) return;
+  if (!m_hWnd)
+    return;
   if (!(nFlags & SWP_NOZORDER) && (pWndInsertAfter == &wndTopMost || pWndInsertAfter == &wndNoTopMost)) {
-    const Qt::WindowFlags flags = m_hWnd->windowFlags().setFlag(Qt::WindowStaysOnTopHint, pWndInsertAfter == &wndTopMost);
+    const Qt::WindowFlags flags =
+        m_hWnd->windowFlags().setFlag(Qt::WindowStaysOnTopHint, pWndInsertAfter == &wndTopMost);
     // QWidget::setWindowFlags would hide the window, which ends a running modal loop; the native window takes the new
     // hint in place instead.
     m_hWnd->overrideWindowFlags(flags);
-    if (QWindow* window = m_hWnd->windowHandle()) window->setFlags(flags);
+    if (QWindow* window = m_hWnd->windowHandle())
+      window->setFlags(flags);
   }
-  if (!(nFlags & SWP_NOMOVE)) m_hWnd->move(x, y);
-  if (!(nFlags & SWP_NOSIZE)) m_hWnd->resize(cx, cy);
+  if (!(nFlags & SWP_NOMOVE))
+    m_hWnd->move(x, y);
+  if (!(nFlags & SWP_NOSIZE))
+    m_hWnd->resize(cx, cy);
 }
 
 // Changes made from code go without the signals that mean a user's choice.
 void CComboBox::ResetContent() {
   auto* combo = qobject_cast<QComboBox*>(m_hWnd);
   const QSignalBlocker silent(combo);
-  if (combo) combo->clear();
+  if (combo)
+    combo->clear();
 }
 
 void CComboBox::AddString(const char* text) {
   auto* combo = qobject_cast<QComboBox*>(m_hWnd);
   const QSignalBlocker silent(combo);
   combo->addItem(QString::fromUtf8(text));
-  if (combo->count() == 1) combo->setCurrentIndex(-1);  // a list that was empty shows no selection yet
+  if (combo->count() == 1)
+    combo->setCurrentIndex(-1);  // a list that was empty shows no selection yet
 }
 
 void CComboBox::SetCurSel(int index) {
   auto* combo = qobject_cast<QComboBox*>(m_hWnd);
   const QSignalBlocker silent(combo);
-  if (combo) combo->setCurrentIndex(index);
+  if (combo)
+    combo->setCurrentIndex(index);
 }
 
 int CComboBox::GetCurSel() const {

@@ -28,6 +28,7 @@ public:
   virtual void PostCommand(int /*id*/) {}
 
   static const CWnd wndTopMost, wndNoTopMost;
+
 protected:
   friend void DDX_Control(class CDataExchange* pDX, int nIDC, CWnd& rControl);
   QPointer<QWidget> m_hWnd;

@@ -20,28 +20,37 @@ namespace {
 // QAbstractSpinBox validates no text of its own, so anything can be typed.
 class SpinEdit final : public QAbstractSpinBox {
 public:
-  SpinEdit(QWidget* parent, std::function<void(int)> propose) : QAbstractSpinBox(parent), m_propose(std::move(propose)) {
+  SpinEdit(QWidget* parent, std::function<void(int)> propose)
+      : QAbstractSpinBox(parent), m_propose(std::move(propose)) {
     setAccelerated(true);
   }
   using QAbstractSpinBox::lineEdit;
   void stepBy(int steps) override { m_propose(-steps); }
   StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+
 private:
   std::function<void(int)> m_propose;
 };
 
-struct BaseUnits { qreal cx; int cy; };  // pixels per four horizontal and per eight vertical dialog units
+struct BaseUnits {
+  qreal cx;
+  int cy;
+};  // pixels per four horizontal and per eight vertical dialog units
 
 // Edges rather than sizes are rounded (half away from zero, as the platform's MulDiv), so that controls the template
 // puts side by side, or against the window's edge, stay so in pixels.
 QRect toPixels(const BaseUnits& units, int x, int y, int cx, int cy) {
-  const auto edge = [](int value, qreal unit, int per) { return static_cast<int>(std::lround(value * unit / per)); };
+  const auto edge = [](int value, qreal unit, int per) {
+    return static_cast<int>(std::lround(value * unit / per));
+  };
   const QPoint topLeft(edge(x, units.cx, 4), edge(y, units.cy, 8));
   return {topLeft, QPoint(edge(x + cx, units.cx, 4) - 1, edge(y + cy, units.cy, 8) - 1)};
 }
 
 // A sunken static is a box that shows a figure.
-bool isValueBox(const DialogControl& control) { return control.kind == ControlKind::Static && (control.styles & SS_SUNKEN); }
+bool isValueBox(const DialogControl& control) {
+  return control.kind == ControlKind::Static && (control.styles & SS_SUNKEN);
+}
 
 // The font's average character width and its line height in whole pixels, so that eight units hold one line. The
 // template was drawn for "MS Sans Serif", narrower than most fallbacks: where a one-line caption would not fit its box,
@@ -51,9 +60,11 @@ BaseUnits baseUnits(const QFont& font, const DialogTemplate& dialogTemplate) {
   const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   BaseUnits units{metrics.horizontalAdvance(alphabet) / alphabet.size(), static_cast<int>(std::ceil(metrics.height()))};
   for (const DialogControl& control : dialogTemplate.controls) {
-    if (control.kind != ControlKind::Static || isValueBox(control) || std::strchr(control.text, '\n')) continue;
+    if (control.kind != ControlKind::Static || isValueBox(control) || std::strchr(control.text, '\n'))
+      continue;
     // A pixel more covers the rounding of the box's edges.
-    units.cx = std::max(units.cx, 4.0 * (QFontMetrics(font).horizontalAdvance(QString::fromUtf8(control.text)) + 1) / control.cx);
+    units.cx = std::max(units.cx,
+                        4.0 * (QFontMetrics(font).horizontalAdvance(QString::fromUtf8(control.text)) + 1) / control.cx);
   }
   return units;
 }
@@ -68,14 +79,16 @@ QLabel* makeStatic(QWidget* parent, const DialogControl& control, bool valueBox)
   label->setWordWrap(true);
   label->setAlignment(((control.styles & SS_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft) |
                       ((control.styles & SS_CENTERIMAGE) ? Qt::AlignVCenter : Qt::AlignTop));
-  if (control.styles & SS_SUNKEN) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  if (control.styles & SS_SUNKEN)
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   return label;
 }
 
 // The templates' edits start empty and have borders, as Qt's line edits do; a spin box draws the border of its own.
 QLineEdit* makeEdit(QLineEdit* edit, const DialogControl& control, const ControlNotify& notify) {
   edit->setReadOnly(control.styles & ES_READONLY);
-  if (control.styles & ES_CENTER) edit->setAlignment(Qt::AlignCenter);
+  if (control.styles & ES_CENTER)
+    edit->setAlignment(Qt::AlignCenter);
   QObject::connect(edit, &QLineEdit::textChanged, edit, [notify, id = control.id] { notify(EN_CHANGE, id, {}); });
   return edit;
 }
@@ -90,7 +103,8 @@ Button* makeButton(QWidget* parent, const DialogControl& control, const ControlN
 QComboBox* makeComboBox(QWidget* parent, const DialogControl& control, const ControlNotify& notify, QRect& area) {
   auto* combo = new QComboBox(parent);
   combo->setContextMenuPolicy(Qt::NoContextMenu);  // a right-click or the Menu key on it is the dialog's request
-  QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [notify, id = control.id] { notify(CBN_SELCHANGE, id, {}); });
+  QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
+                   [notify, id = control.id] { notify(CBN_SELCHANGE, id, {}); });
   // The template's height is that of the opened list; the closed box is as tall as its font needs.
   const int closed = combo->sizeHint().height();
   combo->setMaxVisibleItems(std::max(1, (area.height() - closed) / combo->fontMetrics().height()));
@@ -104,7 +118,8 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
   // that grows with it, never one that reads smaller.
   const QFont desktop = QApplication::font();
   QFont font(QString::fromUtf8(dialogTemplate.fontName));  // fontconfig knows "MS Sans Serif" for a sans-serif face
-  font.setPointSizeF(std::max<qreal>(dialogTemplate.pointSize, desktop.pointSizeF() > 0 ? desktop.pointSizeF() : QFontInfo(desktop).pointSizeF()));
+  font.setPointSizeF(std::max<qreal>(
+      dialogTemplate.pointSize, desktop.pointSizeF() > 0 ? desktop.pointSizeF() : QFontInfo(desktop).pointSizeF()));
   window->setFont(font);
   window->setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
   const BaseUnits units = baseUnits(window->font(), dialogTemplate);
@@ -119,10 +134,13 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
     QWidget* placed = nullptr;  // takes the area; the widget that answers for the id may lie inside it
     QWidget* answering = nullptr;
     switch (control.kind) {
-      case ControlKind::Static: placed = makeStatic(window, control, isValueBox(control)); break;
+      case ControlKind::Static:
+        placed = makeStatic(window, control, isValueBox(control));
+        break;
       case ControlKind::Icon:
         placed = new QLabel(window);
-        static_cast<QLabel*>(placed)->setPixmap(loadIconResource(std::atoi(control.text)).pixmap(std::min(area.width(), area.height())));
+        static_cast<QLabel*>(placed)->setPixmap(
+            loadIconResource(std::atoi(control.text)).pixmap(std::min(area.width(), area.height())));
         break;
       case ControlKind::Edit:
         if (&control != &rows.back() && rows[i + 1].kind == ControlKind::UpDown) {
@@ -133,30 +151,38 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
           placed = makeEdit(new QLineEdit(window), control, notify);
         }
         break;
-      case ControlKind::UpDown: controls.emplace_back(control.id, spin); continue;  // built with its edit
-      case ControlKind::ComboBox: placed = makeComboBox(window, control, notify, area); break;
+      case ControlKind::UpDown:
+        controls.emplace_back(control.id, spin);
+        continue;  // built with its edit
+      case ControlKind::ComboBox:
+        placed = makeComboBox(window, control, notify, area);
+        break;
       case ControlKind::PushButton:
         placed = makeButton<QPushButton>(window, control, notify);
         static_cast<QPushButton*>(placed)->setDefault(control.styles & BS_DEFPUSHBUTTON);
         break;
       case ControlKind::CheckBox:
         placed = makeButton<QCheckBox>(window, control, notify);
-        if (control.styles & BS_LEFTTEXT) placed->setLayoutDirection(Qt::RightToLeft);
+        if (control.styles & BS_LEFTTEXT)
+          placed->setLayoutDirection(Qt::RightToLeft);
         break;
     }
     placed->setGeometry(area);  // Qt's own focus policies are the templates' tab stops: lists, edits, buttons; no label
     placed->setVisible(control.shown);
-    if (control.accessibleName) placed->setAccessibleName(QString::fromUtf8(control.accessibleName));
+    if (control.accessibleName)
+      placed->setAccessibleName(QString::fromUtf8(control.accessibleName));
     controls.emplace_back(control.id, answering ? answering : placed);
   }
 
   // Each caption names its control, for assistive tools, once both exist; the Rate edit through its box.
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const auto named = std::ranges::find(controls, rows[i].captionFor, &std::pair<int, QWidget*>::first);
-    if (named == controls.end()) continue;  // no control has the id 0 of a caption for nothing
+    if (named == controls.end())
+      continue;  // no control has the id 0 of a caption for nothing
     QWidget* target = named->second == (spin ? spin->lineEdit() : nullptr) ? spin : named->second;
     static_cast<QLabel*>(controls[i].second)->setBuddy(target);
-    if (qobject_cast<QLabel*>(target)) target->setAccessibleName(QString::fromUtf8(rows[i].text));  // Qt names no label by its buddy
+    if (qobject_cast<QLabel*>(target))
+      target->setAccessibleName(QString::fromUtf8(rows[i].text));  // Qt names no label by its buddy
   }
   return controls;
 }

@@ -7,30 +7,52 @@
 #include <vector>
 
 // UpDown: the arrows of the edit before it, in one box with it, on its right as the original's automatic buddy.
-enum class ControlKind { Static, Icon, Edit, ComboBox, PushButton, CheckBox, UpDown };
+enum class ControlKind {
+  Static,
+  Icon,
+  Edit,
+  ComboBox,
+  PushButton,
+  CheckBox,
+  UpDown
+};
 // Styles that change how a control is built, everything else being Qt's default: reached with Tab, framed edit, sunken
 // static, text centred across and down, edit text centred, read-only edit (its text can still be copied), the button
 // Enter presses, a check box's caption on the left. A sunken static shows a figure, read out under its caption or name.
-enum ControlStyle : unsigned { WS_TABSTOP = 1, WS_BORDER = 2, SS_SUNKEN = 4, SS_CENTER = 8, SS_CENTERIMAGE = 16,
-                               ES_CENTER = 32, ES_READONLY = 64, BS_DEFPUSHBUTTON = 128, BS_LEFTTEXT = 256 };
+enum ControlStyle : unsigned {
+  WS_TABSTOP = 1,
+  WS_BORDER = 2,
+  SS_SUNKEN = 4,
+  SS_CENTER = 8,
+  SS_CENTERIMAGE = 16,
+  ES_CENTER = 32,
+  ES_READONLY = 64,
+  BS_DEFPUSHBUTTON = 128,
+  BS_LEFTTEXT = 256
+};
 // WS_EX_APPWINDOW: a window of its own on the task bar rather than a box over its owner.
-enum DialogStyle : unsigned { WS_MINIMIZEBOX = 1, WS_EX_APPWINDOW = 2 };
+enum DialogStyle : unsigned {
+  WS_MINIMIZEBOX = 1,
+  WS_EX_APPWINDOW = 2
+};
 
 struct DialogControl {
   int id;  // -1: a control the code never addresses
   ControlKind kind;
   const char* text;  // for an icon, the number of its icon resource
   bool shown;
-  int x, y, cx, cy; unsigned styles;
+  int x, y, cx, cy;
+  unsigned styles;
   const char* accessibleName = nullptr;  // what a screen reader calls it where neither its text nor a caption says it
-  int captionFor = 0;  // for a caption: the id of the control it names
+  int captionFor = 0;                    // for a caption: the id of the control it names
 };
 
 struct DialogTemplate {
   int id;
   const char* caption;
   int cx, cy;  // client area
-  const char* fontName; int pointSize;
+  const char* fontName;
+  int pointSize;
   unsigned styles;
   std::span<const DialogControl> controls;
 };

@@ -33,10 +33,12 @@ std::string systemLocaleName() {
     std::map<std::string, std::string, std::less<>> variables;
     for (std::string line; std::getline(file, line);) {
       std::string_view text = trimmed(line);
-      if (text.starts_with("export ") || text.starts_with("export\t")) text = trimmed(text.substr(7));
+      if (text.starts_with("export ") || text.starts_with("export\t"))
+        text = trimmed(text.substr(7));
       // A comment's name begins with '#', so it sets no variable that counts.
       const std::size_t equals = text.find('=');
-      if (equals == text.npos) continue;
+      if (equals == text.npos)
+        continue;
       std::string_view value = text.substr(equals + 1);
       if (value.starts_with('"') || value.starts_with('\'')) {
         const std::string_view quoted = value.substr(1);
@@ -48,7 +50,8 @@ std::string systemLocaleName() {
       variables[std::string(text.substr(0, equals))] = value;
     }
     for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"})
-      if (!variables[name].empty()) return variables[name];
+      if (!variables[name].empty())
+        return variables[name];
   }
   return {};  // the C locale
 }
@@ -58,13 +61,16 @@ std::string systemLocaleName() {
 // ICU has no data for are the C locale: ICU would answer them with its default, from the user's environment.
 icu::Locale icuLocaleFor(const std::string& posixName) {
   const std::string base = posixName.substr(0, posixName.find_first_of(".@"));
-  const auto plain = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-'; };
+  const auto plain = [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-';
+  };
   std::string id = "en_US_POSIX";
   if (!base.empty() && std::ranges::all_of(base, plain) && base != "C" && base != "POSIX") {
     const icu::Locale candidate(base.c_str());  // bogus when too long
     UErrorCode status = U_ZERO_ERROR;
     const icu::ResourceBundle data(nullptr, candidate, status);
-    if (!candidate.isBogus() && U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING) id = candidate.getName();
+    if (!candidate.isBogus() && U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING)
+      id = candidate.getName();
   }
   return icu::Locale((id + "@numbers=latn").c_str());
 }
@@ -75,9 +81,13 @@ NumberItems itemsOf(const icu::Locale& locale) {
   UErrorCode status = U_ZERO_ERROR;
   const std::unique_ptr<icu::NumberFormat> format(icu::NumberFormat::createInstance(locale, status));
   const auto* decimal = dynamic_cast<const icu::DecimalFormat*>(format.get());
-  NumberItems items{{LOCALE_ILZERO, "1"}, {LOCALE_SGROUPING, "0"}, {LOCALE_SDECIMAL, "."}, {LOCALE_STHOUSAND, ","},
+  NumberItems items{{LOCALE_ILZERO, "1"},
+                    {LOCALE_SGROUPING, "0"},
+                    {LOCALE_SDECIMAL, "."},
+                    {LOCALE_STHOUSAND, ","},
                     {LOCALE_INEGNUMBER, "1"}};
-  if (!decimal) return items;
+  if (!decimal)
+    return items;
   // The group size next to the decimal sign, and a last 0 for "repeat it": the program reads the leading size only.
   items[LOCALE_SGROUPING] = std::to_string(decimal->isGroupingUsed() ? decimal->getGroupingSize() : 0) + ";0";
   const icu::DecimalFormatSymbols& symbols = *decimal->getDecimalFormatSymbols();
@@ -90,8 +100,10 @@ NumberItems itemsOf(const icu::Locale& locale) {
 // The platform's two-call protocol: with size 0 the size needed, terminator included; else the text.
 int copyOut(const std::string& text, char* buffer, int size) {
   const int needed = static_cast<int>(text.size()) + 1;
-  if (size == 0) return needed;
-  if (size < needed) return 0;
+  if (size == 0)
+    return needed;
+  if (size < needed)
+    return 0;
   std::memcpy(buffer, text.c_str(), static_cast<std::size_t>(needed));
   return needed;
 }
@@ -100,13 +112,17 @@ std::optional<std::string> formatDecimal(std::string_view value, const NUMBERFMT
   const std::size_t point = value.find('.');
   const std::string_view whole = value.substr(0, point);
   std::string fraction(point == value.npos ? std::string_view() : value.substr(point + 1));
-  const auto digits = [](std::string_view text) { return std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; }); };
-  if (whole.empty() || !digits(whole) || !digits(fraction) || fraction.size() > format.NumDigits) return {};
+  const auto digits = [](std::string_view text) {
+    return std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (whole.empty() || !digits(whole) || !digits(fraction) || fraction.size() > format.NumDigits)
+    return {};
   fraction.resize(format.NumDigits, '0');
   std::string number;
   for (std::size_t i = 0; i < whole.size(); ++i) {
     // A separator before each digit that begins a group, groups counted from the decimal sign.
-    if (i > 0 && format.Grouping != 0 && (whole.size() - i) % format.Grouping == 0) number += format.lpThousandSep;
+    if (i > 0 && format.Grouping != 0 && (whole.size() - i) % format.Grouping == 0)
+      number += format.lpThousandSep;
     number += whole[i];
   }
   return fraction.empty() ? number : number + format.lpDecimalSep + fraction;
@@ -121,12 +137,14 @@ std::vector<std::string> setSystemLocaleConfigFiles(std::vector<std::string> pat
 // The layer knows one locale, the system default, which is the only one the program asks for; a negative size is
 // too small for any text.
 int GetLocaleInfoA(LCID /*locale*/, LCTYPE type, char* buffer, int size) {
-  if (systemItems.empty()) systemItems = itemsOf(icuLocaleFor(systemLocaleName()));
+  if (systemItems.empty())
+    systemItems = itemsOf(icuLocaleFor(systemLocaleName()));
   const auto item = systemItems.find(type);
   return item == systemItems.end() ? 0 : copyOut(item->second, buffer, size);
 }
 
-int GetNumberFormatA(LCID /*locale*/, DWORD /*flags: none*/, const char* value, const NUMBERFMT* format, char* buffer, int size) {
+int GetNumberFormatA(LCID /*locale*/, DWORD /*flags: none*/, const char* value, const NUMBERFMT* format, char* buffer,
+                     int size) {
   const std::optional<std::string> text = formatDecimal(value, *format);
   return text ? copyOut(*text, buffer, size) : 0;
 }

@@ -9,13 +9,18 @@
 using LCID = DWORD;
 using LCTYPE = DWORD;
 constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x0800;  // the only locale the layer knows
-enum : LCTYPE { LOCALE_SDECIMAL = 0x0E, LOCALE_STHOUSAND = 0x0F, LOCALE_SGROUPING = 0x10, LOCALE_ILZERO = 0x12,
-                LOCALE_INEGNUMBER = 0x1010 };
+enum : LCTYPE {
+  LOCALE_SDECIMAL = 0x0E,
+  LOCALE_STHOUSAND = 0x0F,
+  LOCALE_SGROUPING = 0x10,
+  LOCALE_ILZERO = 0x12,
+  LOCALE_INEGNUMBER = 0x1010
+};
 
 // Prices are never negative and an amount below 1 is written as "0" before it reaches the formatter, so neither the
 // leading zero nor the negative order is ever shown.
 struct NUMBERFMT {
-  UINT NumDigits;      // decimals the value must not exceed; fewer are padded
+  UINT NumDigits;  // decimals the value must not exceed; fewer are padded
   UINT LeadingZero;
   UINT Grouping;       // digits per group, repeated leftwards from the decimal sign; 0: no groups
   char* lpDecimalSep;  // UTF-8

@@ -1,6 +1,7 @@
 // A lock file claims the title; a user-only socket beside it carries one request line from a later copy.
 #include "framework/SingleInstance.h"
 
+#include <qpa/qplatformnativeinterface.h>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -12,10 +13,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-#include <qpa/qplatformnativeinterface.h>
 
-#include <chrono>
 #include <unistd.h>
+#include <chrono>
 
 namespace {
 using namespace std::chrono_literals;
@@ -67,10 +67,13 @@ void completeLaunch(const QByteArray& token) {
 }
 
 void bringForward(const QString& title, const QByteArray& token) {
-  if (!token.isEmpty()) completeLaunch(token);
+  if (!token.isEmpty())
+    completeLaunch(token);
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (!window->isVisible() || window->windowTitle().compare(title, Qt::CaseInsensitive) != 0) continue;
-    if (window->isMinimized()) return QApplication::alert(window);
+    if (!window->isVisible() || window->windowTitle().compare(title, Qt::CaseInsensitive) != 0)
+      continue;
+    if (window->isMinimized())
+      return QApplication::alert(window);
     window->raise();
     return window->activateWindow();
   }
@@ -81,9 +84,11 @@ void answer(QLocalSocket* peer, const QString& title) {
   QTimer::singleShot(kRequestTime, peer, [peer] { peer->abort(); });
   QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
   QObject::connect(peer, &QLocalSocket::readyRead, peer, [peer, title] {
-    if (!peer->canReadLine() && peer->bytesAvailable() <= kMaxRequestBytes) return;  // more to come
+    if (!peer->canReadLine() && peer->bytesAvailable() <= kMaxRequestBytes)
+      return;  // more to come
     const QList<QByteArray> words = peer->readLine(kMaxRequestBytes).trimmed().split(' ');
-    if (words[0] == kRequest && (words.size() == 1 || (words.size() == 2 && isToken(words[1])))) bringForward(title, words.value(1));
+    if (words[0] == kRequest && (words.size() == 1 || (words.size() == 2 && isToken(words[1]))))
+      bringForward(title, words.value(1));
     peer->disconnectFromServer();
   });
 }
@@ -96,7 +101,8 @@ void serve(std::unique_ptr<QLockFile> lock, const QString& socketPath, const QSt
   auto* server = new QLocalServer(qApp);
   server->setSocketOptions(QLocalServer::UserAccessOption);
   QObject::connect(server, &QLocalServer::newConnection, server, [server, title] {
-    while (QLocalSocket* peer = server->nextPendingConnection()) answer(peer, title);
+    while (QLocalSocket* peer = server->nextPendingConnection())
+      answer(peer, title);
   });
   server->listen(socketPath);
 }
@@ -113,9 +119,11 @@ ForeignWindow FindWindowA(const char* /*className: any*/, const char* windowName
     while (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError) {
       auto connection = std::make_unique<QLocalSocket>();
       connection->connectToServer(base + QStringLiteral(".socket"));
-      if (connection->waitForConnected(kRetry.count())) return connection;
+      if (connection->waitForConnected(kRetry.count()))
+        return connection;
       // A holder that never answers has no window anybody can use: run rather than refuse to start.
-      if (deadline.hasExpired()) return {};
+      if (deadline.hasExpired())
+        return {};
       QThread::msleep(kRetry.count());
     }
     if (lock->isLocked()) {

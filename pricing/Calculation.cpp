@@ -7,9 +7,9 @@
 namespace {
 // The rates band, value before caption, in the order they are shown and hidden.
 constexpr CStatic CPriceDlg::*kRateControls[] = {
-    &CPriceDlg::m_stcExecRate, &CPriceDlg::m_stcExecRateLabel, &CPriceDlg::m_stcNormRate,
-    &CPriceDlg::m_stcNormRateLabel, &CPriceDlg::m_stcBARate, &CPriceDlg::m_stcBARateLabel,
-    &CPriceDlg::m_stcFailRate, &CPriceDlg::m_stcFailRateLabel, &CPriceDlg::m_stcDOA,
+    &CPriceDlg::m_stcExecRate,      &CPriceDlg::m_stcExecRateLabel, &CPriceDlg::m_stcNormRate,
+    &CPriceDlg::m_stcNormRateLabel, &CPriceDlg::m_stcBARate,        &CPriceDlg::m_stcBARateLabel,
+    &CPriceDlg::m_stcFailRate,      &CPriceDlg::m_stcFailRateLabel, &CPriceDlg::m_stcDOA,
     &CPriceDlg::m_stcDOALabel,
 };
 }  // namespace
@@ -22,7 +22,8 @@ double CPriceDlg::CalcIngotsRequired() {
 void CPriceDlg::OnCalculate() {
   UpdateData(true);
   const int row = m_comboItem.GetCurSel();
-  if (!isCatalogueRow(row)) return;
+  if (!isCatalogueRow(row))
+    return;
   CString name;
   m_comboItem.GetLBText(row, name);
   const bool isSuit = isSuitName(name);
@@ -36,12 +37,15 @@ void CPriceDlg::OnCalculate() {
 
 void CPriceDlg::ShowSetContents(bool isSuit) {
   m_stcSetContents.ShowWindow(isSuit ? SW_SHOW : SW_HIDE);
-  if (isSuit) m_stcSetContents.SetWindowText(suitParts(*this, m_comboItem.GetCurSel()));
-  for (CStatic CPriceDlg::*control : kRateControls) (this->*control).ShowWindow(isSuit ? SW_HIDE : SW_SHOW);
+  if (isSuit)
+    m_stcSetContents.SetWindowText(suitParts(*this, m_comboItem.GetCurSel()));
+  for (CStatic CPriceDlg::*control : kRateControls)
+    (this->*control).ShowWindow(isSuit ? SW_HIDE : SW_SHOW);
 }
 
 void CPriceDlg::OnChangeRate() {
-  if (m_bReady) OnCalculate();
+  if (m_bReady)
+    OnCalculate();
 }
 
 void CPriceDlg::OnDeltaposSpin1(NMHDR* pNMHDR, LRESULT* pResult) {

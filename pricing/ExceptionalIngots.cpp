@@ -5,7 +5,9 @@
 
 #include <cstdlib>
 
-bool isSuitName(const CString& name) { return !name.IsEmpty() && name.front() == '*'; }
+bool isSuitName(const CString& name) {
+  return !name.IsEmpty() && name.front() == '*';
+}
 
 double exceptionalIngots(const CString& name, const CString& ingots,
                          const std::function<double()>& itemIngotsRequired) {
@@ -23,7 +25,9 @@ double itemIngotsRequired(const CString& ingots, const CString& execRate, const 
   return ingotsRequired(perAttempt, execRate.c_str(), normRate.c_str(), baRate.c_str(), failRate.c_str(), doa.c_str());
 }
 
-double priceOf(int rate, double ingots) { return static_cast<double>(rate) * ingots; }
+double priceOf(int rate, double ingots) {
+  return static_cast<double>(rate) * ingots;
+}
 
 CString twoDecimals(double value) {
   CString text;
@@ -31,4 +35,6 @@ CString twoDecimals(double value) {
   return text;
 }
 
-const CString& suitParts(const ItemCatalogue& catalogue, int row) { return catalogue.m_arrExcRate.ElementAt(row); }
+const CString& suitParts(const ItemCatalogue& catalogue, int row) {
+  return catalogue.m_arrExcRate.ElementAt(row);
+}

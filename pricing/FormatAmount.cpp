@@ -43,21 +43,29 @@ void loadNumberFormat() {
 // What atoi(text) == 0 means, without its overflow: no digits after the optional blanks and sign, or
 // only zeros. atoi itself would call 4294967296.00 zero, because the C library wraps it to 32 bits.
 bool integerPartIsZero(const char* text) {
-  while (std::isspace(static_cast<unsigned char>(*text))) ++text;
-  if (*text == '+' || *text == '-') ++text;
-  while (*text == '0') ++text;
+  while (std::isspace(static_cast<unsigned char>(*text)))
+    ++text;
+  if (*text == '+' || *text == '-')
+    ++text;
+  while (*text == '0')
+    ++text;
   return !std::isdigit(static_cast<unsigned char>(*text));
 }
 }  // namespace
 
 CString FormatNumberText(const char* numberText, bool reload) {
-  if (reload) numberFormatStale = true;
-  if (numberFormatStale) loadNumberFormat();
-  if (!numberText || integerPartIsZero(numberText)) return "0";
+  if (reload)
+    numberFormatStale = true;
+  if (numberFormatStale)
+    loadNumberFormat();
+  if (!numberText || integerPartIsZero(numberText))
+    return "0";
   const int size = GetNumberFormatA(LOCALE_SYSTEM_DEFAULT, 0, numberText, &numberFormat, nullptr, 0);
-  if (size == 0) return CString();
+  if (size == 0)
+    return CString();
   CString text(static_cast<std::size_t>(size), '\0');
-  if (GetNumberFormatA(LOCALE_SYSTEM_DEFAULT, 0, numberText, &numberFormat, text.data(), size) == 0) return CString();
+  if (GetNumberFormatA(LOCALE_SYSTEM_DEFAULT, 0, numberText, &numberFormat, text.data(), size) == 0)
+    return CString();
   text.resize(std::strlen(text.c_str()));
   return text;
 }

@@ -8,8 +8,8 @@ namespace {
 constexpr double kRecovered = 0.6085;
 }  // namespace
 
-double ingotsRequired(int ingots, const char* execRate, const char* normRate, const char* baRate,
-                      const char* failRate, const char* doa) {
+double ingotsRequired(int ingots, const char* execRate, const char* normRate, const char* baRate, const char* failRate,
+                      const char* doa) {
   const double n = ingots;
   // Divisions by 100.0, not multiplications by 0.01: the two differ in the last bit.
   const double e = std::atof(execRate) / 100.0;

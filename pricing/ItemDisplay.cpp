@@ -6,18 +6,31 @@ CString CPriceDlg::rateField(int row, int field) const {
   return (this->*skillLevelOf(m_nLevel).columns[field]).GetAt(row);
 }
 
-CString CPriceDlg::GetExecRate(int row) const { return rateField(row, kExecRateField); }
-CString CPriceDlg::GetNormRate(int row) const { return rateField(row, kNormRateField); }
-CString CPriceDlg::GetBARate(int row) const { return rateField(row, kBARateField); }
-CString CPriceDlg::GetFailRate(int row) const { return rateField(row, kFailRateField); }
-CString CPriceDlg::GetDOA(int row) const { return rateField(row, kDOAField); }
+CString CPriceDlg::GetExecRate(int row) const {
+  return rateField(row, kExecRateField);
+}
+CString CPriceDlg::GetNormRate(int row) const {
+  return rateField(row, kNormRateField);
+}
+CString CPriceDlg::GetBARate(int row) const {
+  return rateField(row, kBARateField);
+}
+CString CPriceDlg::GetFailRate(int row) const {
+  return rateField(row, kFailRateField);
+}
+CString CPriceDlg::GetDOA(int row) const {
+  return rateField(row, kDOAField);
+}
 
-bool CPriceDlg::isCatalogueRow(int row) const { return row >= 0 && row < m_arrItem.GetSize(); }
+bool CPriceDlg::isCatalogueRow(int row) const {
+  return row >= 0 && row < m_arrItem.GetSize();
+}
 
 void CPriceDlg::OnSelchangeItem() {
   const int row = m_comboItem.GetCurSel();
   // With an empty catalogue there is no selection and nothing to show, nor to price.
-  if (!isCatalogueRow(row)) return;
+  if (!isCatalogueRow(row))
+    return;
   m_strDOA = GetDOA(row);
   m_strExecRate = GetExecRate(row);
   m_strFailRate = GetFailRate(row);
@@ -35,9 +48,21 @@ void CPriceDlg::showLevel(int commandId) {
   OnSelchangeItem();
 }
 
-void CPriceDlg::OnSkill100() { showLevel(ID_SKILL_100); }
-void CPriceDlg::OnSkill90() { showLevel(ID_SKILL_90); }
-void CPriceDlg::OnSkill80() { showLevel(ID_SKILL_80); }
-void CPriceDlg::OnSkill70() { showLevel(ID_SKILL_70); }
-void CPriceDlg::OnSkill60() { showLevel(ID_SKILL_60); }
-void CPriceDlg::OnSkill50() { showLevel(ID_SKILL_50); }
+void CPriceDlg::OnSkill100() {
+  showLevel(ID_SKILL_100);
+}
+void CPriceDlg::OnSkill90() {
+  showLevel(ID_SKILL_90);
+}
+void CPriceDlg::OnSkill80() {
+  showLevel(ID_SKILL_80);
+}
+void CPriceDlg::OnSkill70() {
+  showLevel(ID_SKILL_70);
+}
+void CPriceDlg::OnSkill60() {
+  showLevel(ID_SKILL_60);
+}
+void CPriceDlg::OnSkill50() {
+  showLevel(ID_SKILL_50);
+}

@@ -6,7 +6,14 @@
 #include <array>
 
 // The five results of a level, in the order of their display fields.
-enum RateField { kExecRateField, kNormRateField, kBARateField, kFailRateField, kDOAField, kRateFieldCount };
+enum RateField {
+  kExecRateField,
+  kNormRateField,
+  kBARateField,
+  kFailRateField,
+  kDOAField,
+  kRateFieldCount
+};
 
 struct SkillLevel {
   int commandId;  // the level as the program holds it: its command id in the context menu
@@ -15,18 +22,30 @@ struct SkillLevel {
 };
 
 inline constexpr std::array<SkillLevel, 6> kSkillLevels{{
-    {32772, 100, {&ItemCatalogue::m_arrExcRate, &ItemCatalogue::m_arrNormRate, &ItemCatalogue::m_arrBARate,
-                  &ItemCatalogue::m_arrFailRate, &ItemCatalogue::m_arrDOA}},
-    {32773, 90, {&ItemCatalogue::m_arrEx90, &ItemCatalogue::m_arrAvg90, &ItemCatalogue::m_arrBel90,
-                 &ItemCatalogue::m_arrFail90, &ItemCatalogue::m_arrDOA90}},
-    {32774, 80, {&ItemCatalogue::m_arrEx80, &ItemCatalogue::m_arrAvg80, &ItemCatalogue::m_arrBel80,
-                 &ItemCatalogue::m_arrFail80, &ItemCatalogue::m_arrDOA80}},
-    {32775, 70, {&ItemCatalogue::m_arrEx70, &ItemCatalogue::m_arrAvg70, &ItemCatalogue::m_arrBelow70,
-                 &ItemCatalogue::m_arrFail70, &ItemCatalogue::m_arrDOA70}},
-    {32776, 60, {&ItemCatalogue::m_arrEx60, &ItemCatalogue::m_arrAvg60, &ItemCatalogue::m_arrBel60,
-                 &ItemCatalogue::m_arrFails60, &ItemCatalogue::m_arrDOA60}},
-    {32777, 50, {&ItemCatalogue::m_arrEx50, &ItemCatalogue::m_arrAvg50, &ItemCatalogue::m_arrBel50,
-                 &ItemCatalogue::m_arrFail50, &ItemCatalogue::m_arrDOA50}},
+    {32772,
+     100,
+     {&ItemCatalogue::m_arrExcRate, &ItemCatalogue::m_arrNormRate, &ItemCatalogue::m_arrBARate,
+      &ItemCatalogue::m_arrFailRate, &ItemCatalogue::m_arrDOA}},
+    {32773,
+     90,
+     {&ItemCatalogue::m_arrEx90, &ItemCatalogue::m_arrAvg90, &ItemCatalogue::m_arrBel90, &ItemCatalogue::m_arrFail90,
+      &ItemCatalogue::m_arrDOA90}},
+    {32774,
+     80,
+     {&ItemCatalogue::m_arrEx80, &ItemCatalogue::m_arrAvg80, &ItemCatalogue::m_arrBel80, &ItemCatalogue::m_arrFail80,
+      &ItemCatalogue::m_arrDOA80}},
+    {32775,
+     70,
+     {&ItemCatalogue::m_arrEx70, &ItemCatalogue::m_arrAvg70, &ItemCatalogue::m_arrBelow70, &ItemCatalogue::m_arrFail70,
+      &ItemCatalogue::m_arrDOA70}},
+    {32776,
+     60,
+     {&ItemCatalogue::m_arrEx60, &ItemCatalogue::m_arrAvg60, &ItemCatalogue::m_arrBel60, &ItemCatalogue::m_arrFails60,
+      &ItemCatalogue::m_arrDOA60}},
+    {32777,
+     50,
+     {&ItemCatalogue::m_arrEx50, &ItemCatalogue::m_arrAvg50, &ItemCatalogue::m_arrBel50, &ItemCatalogue::m_arrFail50,
+      &ItemCatalogue::m_arrDOA50}},
 }};
 
 // The level of a held command id; any value that is not one of the six reads as level 100.

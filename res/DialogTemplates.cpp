@@ -56,14 +56,14 @@ constexpr DialogControl kAboutControls[] = {
 };
 
 constexpr DialogTemplate kTemplates[] = {
-    {IDD_PRICE_DIALOG, "Quenchmark", 181, 78, "MS Sans Serif", 8, WS_MINIMIZEBOX | WS_EX_APPWINDOW,
-     kPriceControls},
+    {IDD_PRICE_DIALOG, "Quenchmark", 181, 78, "MS Sans Serif", 8, WS_MINIMIZEBOX | WS_EX_APPWINDOW, kPriceControls},
     {IDD_ABOUTBOX, "About Quenchmark", 232, 143, "MS Sans Serif", 8, 0, kAboutControls},
 };
 }  // namespace
 
 const DialogTemplate& findDialogTemplate(int id) {
   for (const DialogTemplate& dialogTemplate : kTemplates)
-    if (dialogTemplate.id == id) return dialogTemplate;
+    if (dialogTemplate.id == id)
+      return dialogTemplate;
   std::abort();
 }

@@ -21,6 +21,7 @@ constexpr MenuTemplate kMenus[] = {{IDR_POPUP_MENU, "Popup Menu", kPopupEntries}
 
 const MenuTemplate& findMenuTemplate(int id) {
   for (const MenuTemplate& menu : kMenus)
-    if (menu.id == id) return menu;
+    if (menu.id == id)
+      return menu;
   std::abort();
 }

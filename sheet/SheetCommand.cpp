@@ -37,7 +37,8 @@ private:
 int emit(std::ostream& out, std::ostream& err, const std::string& text) {
   errno = 0;
   out << text << std::flush;
-  if (out) return kSheetPrinted;
+  if (out)
+    return kSheetPrinted;
   err << kProgram << ": cannot write the sheet" << (errno ? std::string(": ") + std::strerror(errno) : std::string())
       << '\n';
   return kSheetFailed;
@@ -47,15 +48,15 @@ int emit(std::ostream& out, std::ostream& err, const std::string& text) {
 int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   const SheetCommandLine commandLine = parseSheetCommandLine(arguments);
   switch (commandLine.action) {
-  case SheetCommandLine::error:
-    err << kProgram << ": " << commandLine.problem << " (see " << kProgram << " --help)\n";
-    return kSheetBadArgument;
-  case SheetCommandLine::help:
-    return emit(out, err, sheetHelp());
-  case SheetCommandLine::version:
-    return emit(out, err, std::string(kProgram) + " " + QUENCHMARK_VERSION + "\n");
-  case SheetCommandLine::run:
-    break;
+    case SheetCommandLine::error:
+      err << kProgram << ": " << commandLine.problem << " (see " << kProgram << " --help)\n";
+      return kSheetBadArgument;
+    case SheetCommandLine::help:
+      return emit(out, err, sheetHelp());
+    case SheetCommandLine::version:
+      return emit(out, err, std::string(kProgram) + " " + QUENCHMARK_VERSION + "\n");
+    case SheetCommandLine::run:
+      break;
   }
 
   const SheetOptions& options = commandLine.options;
@@ -64,7 +65,8 @@ int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::
     const MessagesToStream messages(err);
     loadItemTable(catalogue);
     // A sheet that silently lacks the rows after a read failure would pass for the whole table.
-    if (messages.shown()) return kSheetFailed;
+    if (messages.shown())
+      return kSheetFailed;
   }
   if (catalogue.m_arrItem.GetSize() == 0) {
     err << kProgram << ": the item table holds no items\n";

@@ -6,7 +6,11 @@
 #include <vector>
 
 // Exit statuses of the command.
-enum SheetStatus { kSheetPrinted = 0, kSheetFailed = 1, kSheetBadArgument = 2 };
+enum SheetStatus {
+  kSheetPrinted = 0,
+  kSheetFailed = 1,
+  kSheetBadArgument = 2
+};
 
 // Runs the command on the arguments that follow the program's name. A bad argument gives one line on
 // `err` and nothing on `out`; the table's read failures and rows without ingots are reported on `err`,

@@ -27,12 +27,15 @@ std::string quoted(std::string_view text) {
 
 // Plain decimal digits only: no sign, no blanks, no exponent; any number of leading zeros.
 std::optional<int> rateOf(std::string_view text) {
-  if (text.empty()) return {};
+  if (text.empty())
+    return {};
   int value = 0;
   for (const char c : text) {
-    if (c < '0' || c > '9') return {};
+    if (c < '0' || c > '9')
+      return {};
     value = value * 10 + (c - '0');
-    if (value > kMaxRate) return {};
+    if (value > kMaxRate)
+      return {};
   }
   return value;
 }
@@ -40,8 +43,10 @@ std::optional<int> rateOf(std::string_view text) {
 std::optional<std::vector<const SkillLevel*>> levelsOf(std::string_view text) {
   std::vector<const SkillLevel*> levels;
   for (const SkillLevel& level : kSkillLevels)
-    if (text == "all" || text == std::to_string(level.level)) levels.push_back(&level);
-  if (levels.empty()) return {};
+    if (text == "all" || text == std::to_string(level.level))
+      levels.push_back(&level);
+  if (levels.empty())
+    return {};
   return levels;
 }
 
@@ -49,7 +54,8 @@ std::optional<SheetSort> sortOf(std::string_view text) {
   static constexpr std::pair<std::string_view, SheetSort> keys[] = {
       {"name", SheetSort::name}, {"ingots", SheetSort::ingots}, {"price", SheetSort::price}};
   for (const auto& [name, sort] : keys)
-    if (text == name) return sort;
+    if (text == name)
+      return sort;
   return {};
 }
 
@@ -109,7 +115,8 @@ private:
   }
 
   bool flag(const Argument& argument) {
-    if (argument.hasValue) fail("option " + quoted(argument.name) + " takes no value");
+    if (argument.hasValue)
+      fail("option " + quoted(argument.name) + " takes no value");
     return true;
   }
 
@@ -121,11 +128,13 @@ private:
     const std::string name(argument.name);
     std::string_view text = argument.value;
     if (!argument.hasValue) {
-      if (m_next == m_arguments.size()) return fail("option " + quoted(name) + " needs a value: " + expected);
+      if (m_next == m_arguments.size())
+        return fail("option " + quoted(name) + " needs a value: " + expected);
       text = m_arguments[m_next++];
     }
     const auto value = convert(text);
-    if (!value) return fail("invalid value " + quoted(text) + " for " + name + ": expected " + expected);
+    if (!value)
+      return fail("invalid value " + quoted(text) + " for " + name + ": expected " + expected);
     if (seen && convert(*seen) != value)
       return fail("option " + quoted(name) + " given twice, as " + quoted(*seen) + " and " + quoted(text));
     seen = std::string(text);
@@ -141,7 +150,9 @@ private:
 };
 }  // namespace
 
-SheetCommandLine parseSheetCommandLine(const std::vector<std::string>& arguments) { return Parser(arguments).parse(); }
+SheetCommandLine parseSheetCommandLine(const std::vector<std::string>& arguments) {
+  return Parser(arguments).parse();
+}
 
 std::string sheetHelp() {
   return "Usage: quenchmark-sheet [--rate N] [--level 100|90|80|70|60|50|all] [--csv] [--sort name|ingots|price]\n"

@@ -6,7 +6,12 @@
 #include <string>
 #include <vector>
 
-enum class SheetSort { table, name, ingots, price };
+enum class SheetSort {
+  table,
+  name,
+  ingots,
+  price
+};
 
 struct SheetOptions {
   int rate = 12;
@@ -16,7 +21,12 @@ struct SheetOptions {
 };
 
 struct SheetCommandLine {
-  enum Action { run, help, version, error };
+  enum Action {
+    run,
+    help,
+    version,
+    error
+  };
   Action action = run;
   SheetOptions options;
   std::string problem;  // for error: one line naming it, without the program's name

@@ -35,7 +35,8 @@ std::vector<CString> textCells(const SheetRow& row, const SheetFigures& figures)
 
 void writeSheetText(std::ostream& out, const PriceSheet& sheet, SheetSort sort) {
   std::vector<CString> headings{"Item", "Ingots"};
-  for (const CString& heading : levelHeadings()) headings.push_back(heading);
+  for (const CString& heading : levelHeadings())
+    headings.push_back(heading);
   headings.emplace_back("Set Contents");
 
   std::vector<Alignment> alignments(headings.size(), Alignment::right);
@@ -44,13 +45,16 @@ void writeSheetText(std::ostream& out, const PriceSheet& sheet, SheetSort sort) 
   TextTable table(alignments);
   table.fit(headings);
   for (const SheetRow& row : sheet.rows)
-    for (const SheetFigures& figures : row.figures) table.fit(textCells(row, figures));
+    for (const SheetFigures& figures : row.figures)
+      table.fit(textCells(row, figures));
 
   for (std::size_t group = 0; group < sheet.levels.size(); ++group) {
-    if (group > 0) out << '\n';
+    if (group > 0)
+      out << '\n';
     out << "Skill " << sheet.levels[group]->level << ", Rate " << sheet.rate << '\n';
     table.write(out, headings);
-    for (const SheetRow* row : sortedRows(sheet, sort, group)) table.write(out, textCells(*row, row->figures[group]));
+    for (const SheetRow* row : sortedRows(sheet, sort, group))
+      table.write(out, textCells(*row, row->figures[group]));
   }
 }
 
@@ -64,7 +68,8 @@ void writeSheetCsv(std::ostream& out, const PriceSheet& sheet, SheetSort sort) {
 
   for (const SheetRow* row : sortedRows(sheet, sort, 0)) {
     std::vector<CString> fields{row->name, row->ingots};
-    for (const SheetFigures& figures : row->figures) appendFigures(fields, figures, twoDecimals(figures.price));
+    for (const SheetFigures& figures : row->figures)
+      appendFigures(fields, figures, twoDecimals(figures.price));
     fields.push_back(row->parts);
     writeCsvRecord(out, fields);
   }

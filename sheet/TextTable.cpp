@@ -9,14 +9,15 @@
 
 namespace {
 int cellsOf(UChar32 c) {
-  if (c < 0) return 1;  // a byte that begins no UTF-8 sequence: the terminal shows one replacement sign
+  if (c < 0)
+    return 1;  // a byte that begins no UTF-8 sequence: the terminal shows one replacement sign
   switch (u_charType(c)) {
-  case U_NON_SPACING_MARK:
-  case U_ENCLOSING_MARK:
-  case U_FORMAT_CHAR:
-    return 0;
-  default:
-    break;
+    case U_NON_SPACING_MARK:
+    case U_ENCLOSING_MARK:
+    case U_FORMAT_CHAR:
+      return 0;
+    default:
+      break;
   }
   const auto width = static_cast<UEastAsianWidth>(u_getIntPropertyValue(c, UCHAR_EAST_ASIAN_WIDTH));
   return width == U_EA_WIDE || width == U_EA_FULLWIDTH ? 2 : 1;
@@ -51,7 +52,8 @@ void TextTable::write(std::ostream& out, const std::vector<CString>& cells) cons
     const CString empty;
     const CString& cell = column < cells.size() ? cells[column] : empty;
     const std::string padding(static_cast<std::size_t>(std::max(0, m_widths[column] - displayWidth(cell))), ' ');
-    if (column > 0) line += "  ";
+    if (column > 0)
+      line += "  ";
     line += m_alignments[column] == Alignment::right ? padding + cell : cell + padding;
   }
   out << trimmedRight(line) << '\n';

@@ -11,7 +11,10 @@
 // combining marks and format characters such as a zero-width space. A byte that is not UTF-8 takes one.
 int displayWidth(std::string_view text);
 
-enum class Alignment { left, right };
+enum class Alignment {
+  left,
+  right
+};
 
 class TextTable {
 public:

@@ -6,4 +6,6 @@
 
 CAboutDlg::CAboutDlg() : CDialog(findDialogTemplate(IDD_ABOUTBOX)), m_strURL("https://brasswick.example/") {}
 
-void CAboutDlg::DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, IDC_URL, m_strURL); }
+void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
+  DDX_Text(pDX, IDC_URL, m_strURL);
+}

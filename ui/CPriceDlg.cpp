@@ -11,8 +11,7 @@ constexpr int kRateMin = 0;
 constexpr int kRateMax = 9999;
 }  // namespace
 
-CPriceDlg::CPriceDlg()
-    : CDialog(findDialogTemplate(IDD_PRICE_DIALOG)), m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)) {}
+CPriceDlg::CPriceDlg() : CDialog(findDialogTemplate(IDD_PRICE_DIALOG)), m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)) {}
 
 void CPriceDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
@@ -79,8 +78,8 @@ bool CPriceDlg::OnInitDialog() {
   ScreenToClient(caption);
   CRect doa = m_stcDOA.GetWindowRect();
   ScreenToClient(doa);
-  m_stcSetContents.SetWindowPos(nullptr, caption.left, caption.top, doa.right - caption.left,
-                                doa.bottom - caption.top, SWP_NOZORDER);
+  m_stcSetContents.SetWindowPos(nullptr, caption.left, caption.top, doa.right - caption.left, doa.bottom - caption.top,
+                                SWP_NOZORDER);
   return true;
 }
 
@@ -89,7 +88,9 @@ void CPriceDlg::OnPaint() {
   Default();
 }
 
-HICON CPriceDlg::OnQueryDragIcon() { return m_hIcon; }
+HICON CPriceDlg::OnQueryDragIcon() {
+  return m_hIcon;
+}
 
 void CPriceDlg::OnCancel() {
   // Esc must not end the calculator; only closing the window or Enter does.

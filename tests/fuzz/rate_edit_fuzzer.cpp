@@ -6,9 +6,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   withWindow([&](PriceDlgProbe& dlg) {
     dlg.rate()->setText(typed);
     // What a line edit makes of the text (valid UTF-16, cut at its length), read the plain way.
-    const int rate = static_cast<int>(std::clamp<long long>(std::strtoll(QLineEdit(typed).text().toUtf8().constData(), nullptr, 10), 0, 9999));
+    const int rate = static_cast<int>(
+        std::clamp<long long>(std::strtoll(QLineEdit(typed).text().toUtf8().constData(), nullptr, 10), 0, 9999));
     const auto expect = [&dlg](int value, const char* what) {
-      if (dlg.m_nRate != value || dlg.rate()->text() != QString::number(value)) finding(what);
+      if (dlg.m_nRate != value || dlg.rate()->text() != QString::number(value))
+        finding(what);
     };
     expect(rate, "the Rate read is not the typed number held in range");
     const bool up = size > 0 && data[0] % 2 == 0;

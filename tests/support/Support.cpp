@@ -8,17 +8,21 @@
 
 std::string tableRow(const std::string& name, const std::string& ingots) {
   std::string line = name + "\t" + ingots;
-  for (int column = 2; column < 38; ++column) line += column == 7 ? "\t50" : "\t0";
+  for (int column = 2; column < 38; ++column)
+    line += column == 7 ? "\t50" : "\t0";
   return line + "\r\n";
 }
 
 std::string readOut(const QWidget* window) {
   std::string read;
   for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (!control->isVisibleTo(window)) continue;
+    if (!control->isVisibleTo(window))
+      continue;
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
     const bool valued = face->role() == QAccessible::SpinBox || face->role() == QAccessible::ComboBox;
-    read += (face->text(QAccessible::Name) + '=' + face->text(valued ? QAccessible::Value : QAccessible::Description) + "; ").toStdString();
+    read += (face->text(QAccessible::Name) + '=' + face->text(valued ? QAccessible::Value : QAccessible::Description) +
+             "; ")
+                .toStdString();
   }
   return read;
 }
@@ -30,11 +34,13 @@ int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body) {
   QTimer::singleShot(20000, &watch, [] {
     ADD_FAILURE() << "a modal loop was left running";
     for (QWidget* open : {QApplication::activePopupWidget(), QApplication::activeModalWidget()})
-      if (open) open->close();
+      if (open)
+        open->close();
   });
   QTimer::singleShot(0, [&] {
     body(dlg);
-    if (dlg.GetSafeHwnd()->isVisible()) dlg.EndDialog(kEndedByTest);
+    if (dlg.GetSafeHwnd()->isVisible())
+      dlg.EndDialog(kEndedByTest);
   });
   return dlg.DoModal();
 }
@@ -43,8 +49,10 @@ void onNextPopup(const std::function<void(QWidget* popup)>& action) {
   auto* poll = new QTimer(qApp);
   QObject::connect(poll, &QTimer::timeout, poll, [poll, before = QApplication::activeModalWidget(), action] {
     QWidget* popup = QApplication::activePopupWidget();
-    if (!popup && QApplication::activeModalWidget() != before) popup = QApplication::activeModalWidget();
-    if (!popup || !popup->isVisible()) return;
+    if (!popup && QApplication::activeModalWidget() != before)
+      popup = QApplication::activeModalWidget();
+    if (!popup || !popup->isVisible())
+      return;
     poll->deleteLater();
     poll->stop();
     action(popup);
@@ -69,31 +77,39 @@ void startHeadless(int& argc, char** argv) {
 }
 
 Session::Session() {
-  for (const char* name : {"runtime", "cache", "config"}) QDir(root.path()).mkdir(QString::fromLatin1(name));
+  for (const char* name : {"runtime", "cache", "config"})
+    QDir(root.path()).mkdir(QString::fromLatin1(name));
   QFile::setPermissions(path("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QProcess& Session::start(const QStringList& environment, const QStringList& command) {
   auto& process = *processes.emplace_back(std::make_unique<QProcess>());
   QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
-  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN"})
+  for (const char* name :
+       {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN"})
     variables.remove(QString::fromLatin1(name));
-  const QStringList own{"XDG_RUNTIME_DIR=" + path("runtime"), "XDG_CACHE_HOME=" + path("cache"), "XDG_CONFIG_HOME=" + path("config")};
-  for (const QString& variable : own + environment) variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+  const QStringList own{"XDG_RUNTIME_DIR=" + path("runtime"), "XDG_CACHE_HOME=" + path("cache"),
+                        "XDG_CONFIG_HOME=" + path("config")};
+  for (const QString& variable : own + environment)
+    variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
   process.setProcessEnvironment(variables);
   process.start(command.first(), command.mid(1));
   return process;
 }
 
 bool Session::answering(const char* directory) const {
-  return QTest::qWaitFor([&] {
-    QLocalSocket probe;
-    probe.connectToServer(path(directory) + QStringLiteral("/quenchmark.socket"));
-    return probe.waitForConnected(100);
-  }, 30000);
+  return QTest::qWaitFor(
+      [&] {
+        QLocalSocket probe;
+        probe.connectToServer(path(directory) + QStringLiteral("/quenchmark.socket"));
+        return probe.waitForConnected(100);
+      },
+      30000);
 }
 
 bool endsWell(QProcess& process) {
-  if (process.state() != QProcess::NotRunning) process.waitForFinished(30000);
-  return process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+  if (process.state() != QProcess::NotRunning)
+    process.waitForFinished(30000);
+  return process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit &&
+         process.exitCode() == 0;
 }

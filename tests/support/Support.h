@@ -6,22 +6,24 @@
 #include "pricing/FormatAmount.h"
 #include "ui/CPriceDlg.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
-#include <gtest/gtest.h>
 #include <optional>
 
 // While it lives, an item table of the test's own in place of the carried one: none, or found but unreadable in place.
 struct TableModule : CResourceModule {
-  explicit TableModule(std::optional<std::string> bytes, bool inPlace = true) : table(std::move(bytes)), inPlace(inPlace) {
+  explicit TableModule(std::optional<std::string> bytes, bool inPlace = true)
+      : table(std::move(bytes)), inPlace(inPlace) {
     AfxSetResourceHandle(this);
   }
   ~TableModule() override { AfxSetResourceHandle(previous); }
   ResourceBytes FindResource(int name, int type) const override {
-    if (!table || name != IDR_ITEM_TABLE || type != RT_HTML) return {};
+    if (!table || name != IDR_ITEM_TABLE || type != RT_HTML)
+      return {};
     return {inPlace ? table->data() : nullptr, static_cast<DWORD>(table->size())};
   }
   std::optional<std::string> table;
@@ -35,7 +37,8 @@ std::string tableRow(const std::string& name, const std::string& ingots);
 struct CollectedMessages {
   ~CollectedMessages() { AfxSetMessageBoxHandler(previous); }
   std::vector<CString> texts;
-  MessageBoxHandler previous = AfxSetMessageBoxHandler([this](const CString& text) { return texts.push_back(text), IDOK; });
+  MessageBoxHandler previous =
+      AfxSetMessageBoxHandler([this](const CString& text) { return texts.push_back(text), IDOK; });
 };
 
 // While it lives, the system-wide locale configuration is one file of these lines, read again at once unless told.
@@ -45,7 +48,8 @@ struct SystemLocale {
     file.write(lines.data(), static_cast<qint64>(lines.size()));
     file.flush();
     previous = setSystemLocaleConfigFiles({file.fileName().toStdString()});
-    if (reload) FormatNumberText(nullptr, true);
+    if (reload)
+      FormatNumberText(nullptr, true);
   }
   ~SystemLocale() {
     setSystemLocaleConfigFiles(previous);
@@ -75,7 +79,8 @@ struct PriceDlgProbe : CPriceDlg {
 // What a screen reader finds, shown control by control: "name=figure; " (value of edit and list, else description).
 std::string readOut(const QWidget* window);
 
-// Runs body inside the main window's modal loop, then ends it with kEndedByTest unless body did; returns DoModal's result.
+// Runs body inside the main window's modal loop, then ends it with kEndedByTest unless body did; returns DoModal's
+// result.
 inline constexpr int kEndedByTest = -2;
 int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body);
 // Calls action from inside the next modal window or pop-up menu that opens.
@@ -83,17 +88,21 @@ void onNextPopup(const std::function<void(QWidget* popup)>& action);
 
 // Where the profile of integer settings lives, as any INI reader would find it.
 inline QString storePath() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + QCoreApplication::applicationName() + ".ini";
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+         QCoreApplication::applicationName() + ".ini";
 }
-// Headless Qt and the application in private directories, an en_US system locale, any uncollected message box a failure.
+// Headless Qt and the application in private directories, an en_US system locale, any uncollected message box a
+// failure.
 void startHeadless(int& argc, char** argv);
 
-// A user's session for real processes: runtime, cache and configuration directories, and its processes (killed with it).
+// A user's session for real processes: runtime, cache and configuration directories, and its processes (killed with
+// it).
 struct Session {
   Session();
   QString path(const char* name) const { return root.filePath(QString::fromLatin1(name)); }
   // Starts command in the session, without the caller's display, platform or launcher variables unless given.
-  QProcess& start(const QStringList& environment = {}, const QStringList& command = {QStringLiteral(QUENCHMARK_BINARY)});
+  QProcess& start(const QStringList& environment = {},
+                  const QStringList& command = {QStringLiteral(QUENCHMARK_BINARY)});
   // Whether a copy answers on the socket in directory within the time a loaded machine may take.
   bool answering(const char* directory) const;
   QTemporaryDir root;
