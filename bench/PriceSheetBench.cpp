@@ -24,7 +24,7 @@ void BM_PriceEveryLevel(benchmark::State& state) {
 }
 
 // The command as a user runs it, the table's reading included, without the process start.
-void BM_WholeCommand(benchmark::State& state, std::vector<std::string> arguments) {
+void BM_WholeCommand(benchmark::State& state, QStringList arguments) {
   for (auto _ : state) {
     std::ostringstream out, err;
     if (runSheet(arguments, out, err) != kSheetPrinted)
@@ -35,8 +35,8 @@ void BM_WholeCommand(benchmark::State& state, std::vector<std::string> arguments
 }  // namespace
 
 BENCHMARK(BM_PriceEveryLevel)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_WholeCommand, all_levels_text, std::vector<std::string>{"--level", "all"})
+BENCHMARK_CAPTURE(BM_WholeCommand, all_levels_text, QStringList{"--level", "all"})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_WholeCommand, all_levels_csv_by_price,
-                  std::vector<std::string>{"--level", "all", "--csv", "--sort", "price"})
+                  QStringList{"--level", "all", "--csv", "--sort", "price"})
     ->Unit(benchmark::kMicrosecond);

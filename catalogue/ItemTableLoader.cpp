@@ -4,7 +4,7 @@
 #include "catalogue/CRegex.h"
 #include "catalogue/CResourceFile.h"
 #include "framework/CArchive.h"
-#include "framework/CWinApp.h"
+#include "framework/Resources.h"
 #include "res/resource.h"
 
 #include <algorithm>

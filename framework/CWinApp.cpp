@@ -1,21 +1,18 @@
-// Start-up, help through the desktop, resources from Qt's resource system, message boxes and the INI profile.
+// Start-up of a program with windows, help through the desktop, icons, message boxes on screen and the INI profile.
 #include "framework/CWinApp.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QResource>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
-#include <clocale>
+
+#include "framework/Locale.h"
 
 namespace {
 CWinApp* theApplication = nullptr;
-const CResourceModule executableModule;
-HINSTANCE currentModule = &executableModule;
-MessageBoxHandler messageBoxHandler;
 
 QString profilePath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
@@ -23,6 +20,14 @@ QString profilePath() {
 }
 QString profileKey(const char* section, const char* entry) {
   return QString::fromUtf8(section) + '/' + QString::fromUtf8(entry);
+}
+
+int showMessageBox(const CString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text.toQString(), QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+  return IDOK;
 }
 }  // namespace
 
@@ -85,7 +90,8 @@ std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv) {
   auto application = std::make_unique<QApplication>(argc, argv);
   if (choose)
     qunsetenv("QT_QPA_PLATFORM");
-  std::setlocale(LC_NUMERIC, "C");
+  keepCNumbers();
+  AfxSetMessageBoxHandler(showMessageBox);
   return application;
 }
 
@@ -95,31 +101,4 @@ int AfxWinMain(int& argc, char** argv, const char* desktopFileId) {
   if (CWinApp* app = AfxGetApp())
     app->InitInstance();
   return 0;
-}
-
-ResourceBytes CResourceModule::FindResource(int name, int type) const {
-  const QResource resource(QStringLiteral(":/res/%1/%2").arg(type).arg(name));
-  if (!resource.isValid())
-    return {};
-  const bool inPlace = resource.compressionAlgorithm() == QResource::NoCompression;
-  return {inPlace ? reinterpret_cast<const char*>(resource.data()) : nullptr, static_cast<DWORD>(resource.size())};
-}
-HINSTANCE AfxGetResourceHandle() {
-  return currentModule;
-}
-void AfxSetResourceHandle(HINSTANCE module) {
-  currentModule = module ? module : &executableModule;
-}
-MessageBoxHandler AfxSetMessageBoxHandler(MessageBoxHandler handler) {
-  return std::exchange(messageBoxHandler, std::move(handler));
-}
-
-int AfxMessageBox(const char* text, UINT /*type: always OK*/, UINT /*helpId: no help*/) {
-  if (messageBoxHandler)
-    return messageBoxHandler(CString(text));
-  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), QString::fromUtf8(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
-  return IDOK;
 }

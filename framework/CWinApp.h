@@ -1,11 +1,10 @@
-// The application object and the start of the process; resources, message boxes, help and the integer profile.
+// The application object and the start of a process with windows; its icons, help, message boxes and integer profile.
 #pragma once
 
-#include "framework/CString.h"
-#include "framework/Types.h"
+#include "framework/MessageMap.h"
+#include "framework/Resources.h"
 
 #include <QApplication>
-#include <functional>
 #include <memory>
 
 class CWinApp {
@@ -35,32 +34,12 @@ public:
 CWinApp* AfxGetApp();
 inline void AfxEnableControlContainer() {}  // nothing is embedded here; kept so that start-up reads as designed
 
-// The QApplication every entry point needs: on a platform that can place and raise the window, with the C runtime's
-// numbers kept in the "C" locale (Qt adopts the user's, under which atof stops at the "." of "67.5").
+// The QApplication every program with windows needs: on a platform that can place and raise the window, with the C
+// runtime's numbers in the "C" locale and message boxes shown on screen.
 std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv);
 // Sets up the application, runs InitInstance of the one CWinApp and returns the process exit status. desktopFileId
 // names the desktop entry through which task bars match the window to its entry and icon.
 int AfxWinMain(int& argc, char** argv, const char* desktopFileId);
 
-struct ResourceBytes {
-  const char* data = nullptr;
-  DWORD size = 0;
-};
-// A set of resources, by default the executable's own; tests put one of their own in its place.
-class CResourceModule {
-public:
-  virtual ~CResourceModule() = default;
-  // The bytes of resource (name, type) where they lie: {nullptr, 0} when there is none, {nullptr, size} when it exists
-  // but cannot be read in place.
-  virtual ResourceBytes FindResource(int name, int type) const;
-};
-using HINSTANCE = const CResourceModule*;
-HINSTANCE AfxGetResourceHandle();
-void AfxSetResourceHandle(HINSTANCE module);  // nullptr: the executable's own again
+// The icon resource id with every size the executable carries for it.
 HICON loadIconResource(UINT id);
-
-// A box with the text, an OK button and the application's name as title. While a handler is set, every message box goes
-// to it instead of the screen; AfxSetMessageBoxHandler returns the handler it replaces.
-int AfxMessageBox(const char* text, UINT type = MB_OK, UINT helpId = 0);
-using MessageBoxHandler = std::function<int(const CString& text)>;
-MessageBoxHandler AfxSetMessageBoxHandler(MessageBoxHandler handler);

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "framework/CString.h"
-#include "framework/Types.h"
+#include "framework/MessageMap.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // Dialog templates as the program writes them, one row per control in dialog units, and building them.
 #pragma once
 
-#include "framework/Types.h"
+#include "framework/MessageMap.h"
 
 #include <functional>
 #include <vector>

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <clocale>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -108,7 +109,11 @@ int copyOut(const std::string& text, char* buffer, int size) {
   return needed;
 }
 
+// The locale's negative order is always the platform's usual one, a leading "-".
 std::optional<std::string> formatDecimal(std::string_view value, const NUMBERFMT& format) {
+  const bool negative = value.starts_with('-');
+  if (negative)
+    value.remove_prefix(1);
   const std::size_t point = value.find('.');
   const std::string_view whole = value.substr(0, point);
   std::string fraction(point == value.npos ? std::string_view() : value.substr(point + 1));
@@ -125,7 +130,9 @@ std::optional<std::string> formatDecimal(std::string_view value, const NUMBERFMT
       number += format.lpThousandSep;
     number += whole[i];
   }
-  return fraction.empty() ? number : number + format.lpDecimalSep + fraction;
+  if (!fraction.empty())
+    number += format.lpDecimalSep + fraction;
+  return negative ? "-" + number : number;
 }
 }  // namespace
 
@@ -147,4 +154,8 @@ int GetNumberFormatA(LCID /*locale*/, DWORD /*flags: none*/, const char* value, 
                      int size) {
   const std::optional<std::string> text = formatDecimal(value, *format);
   return text ? copyOut(*text, buffer, size) : 0;
+}
+
+void keepCNumbers() {
+  std::setlocale(LC_NUMERIC, "C");
 }

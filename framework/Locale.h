@@ -17,8 +17,8 @@ enum : LCTYPE {
   LOCALE_INEGNUMBER = 0x1010
 };
 
-// Prices are never negative and an amount below 1 is written as "0" before it reaches the formatter, so neither the
-// leading zero nor the negative order is ever shown.
+// An amount below 1 is written as "0" before it reaches the formatter, so the leading zero is never shown; every locale
+// writes a negative number with a leading "-", the only negative order the layer knows.
 struct NUMBERFMT {
   UINT NumDigits;  // decimals the value must not exceed; fewer are padded
   UINT LeadingZero;
@@ -29,8 +29,8 @@ struct NUMBERFMT {
 };
 
 // Both write their text (UTF-8) with its terminator and return the characters written; with size 0 they write nothing
-// and return the size needed. 0 on failure: an unknown item, a value that is not digits and at most one "." with at
-// most NumDigits digits, or a buffer too small. The locale is always the system default's; the number format takes no
+// and return the size needed. 0 on failure: an unknown item, a value that is not an optional "-", digits and at
+// most one "." with at most NumDigits digits, or a buffer too small. The locale is always the system default's; the number format takes no
 // flags and needs a value and a record with both separators. The locale's items are read once per run.
 int GetLocaleInfoA(LCID locale, LCTYPE type, char* buffer, int size);
 int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFMT* format, char* buffer, int size);
@@ -38,3 +38,8 @@ int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFM
 // Replaces the configuration files consulted, most preferred first, and returns those used until now; the locale is
 // read again at the next query. The program keeps the machine's own files.
 std::vector<std::string> setSystemLocaleConfigFiles(std::vector<std::string> paths);
+
+// Keeps the C runtime's numbers (atof, printf) in the "C" locale, with "." as decimal sign, whatever the user's
+// environment: Qt adopts the user's locale when its application object is made, and under a German one atof would stop
+// at the "." of "67.5". Called once the application object exists.
+void keepCNumbers();

@@ -1,7 +1,7 @@
-// The ingots required for an exceptional piece and its price, recalculated after every change.
-#include "framework/CWinApp.h"
-#include "pricing/ExceptionalIngots.h"
-#include "pricing/FormatAmount.h"
+// The window's side of the price calculation: the figures worked out for the item shown, recalculated after every
+// change of item, level or Rate, and the Rate's arrows.
+#include "framework/Resources.h"
+#include "pricing/ItemFigures.h"
 #include "ui/CPriceDlg.h"
 
 namespace {
@@ -14,11 +14,6 @@ constexpr CStatic CPriceDlg::*kRateControls[] = {
 };
 }  // namespace
 
-double CPriceDlg::CalcIngotsRequired() {
-  return itemIngotsRequired(m_strIngots, m_strExecRate, m_strNormRate, m_strBARate, m_strFailRate, m_strDOA,
-                            [] { AfxMessageBox("Invalid value entered for Ingots", MB_OK, 0); });
-}
-
 void CPriceDlg::OnCalculate() {
   UpdateData(true);
   const int row = m_comboItem.GetCurSel();
@@ -26,12 +21,14 @@ void CPriceDlg::OnCalculate() {
     return;
   CString name;
   m_comboItem.GetLBText(row, name);
-  const bool isSuit = isSuitName(name);
-  const double value = exceptionalIngots(name, m_strIngots, [this] { return CalcIngotsRequired(); });
-  ShowSetContents(isSuit);
-  m_strIgtsReq2 = twoDecimals(value);
-  const double price = priceOf(m_nRate, value);
-  m_strPrice = FormatAmount(price);
+  // What the boxes show, which is the row at the level of the last refresh.
+  const ItemTexts shown{name, m_strIngots, {m_strExecRate, m_strNormRate, m_strBARate, m_strFailRate, m_strDOA}};
+  const Calculation calculation = calculate(shown, m_nRate);
+  if (calculation.invalidIngots)
+    AfxMessageBox("Invalid value entered for Ingots", MB_OK, 0);
+  ShowSetContents(calculation.isSuit);
+  m_strIgtsReq2 = calculation.ingotsRequiredText;
+  m_strPrice = calculation.priceText;
   UpdateData(false);
 }
 

@@ -53,9 +53,7 @@ bool integerPartIsZero(const char* text) {
 }
 }  // namespace
 
-CString FormatNumberText(const char* numberText, bool reload) {
-  if (reload)
-    numberFormatStale = true;
+CString FormatNumberText(const char* numberText) {
   if (numberFormatStale)
     loadNumberFormat();
   if (!numberText || integerPartIsZero(numberText))
@@ -73,5 +71,5 @@ CString FormatNumberText(const char* numberText, bool reload) {
 CString FormatAmount(double amount) {
   CString text;
   text.Format("%.2f", amount);
-  return FormatNumberText(text.c_str(), false);
+  return FormatNumberText(text.c_str());
 }

@@ -2,10 +2,11 @@
 #pragma once
 
 #include "catalogue/ItemCatalogue.h"
+#include "res/resource.h"
 
 #include <array>
 
-// The five results of a level, in the order of their display fields.
+// The five results of a level, in the order of their display fields, and the captions the window shows them under.
 enum RateField {
   kExecRateField,
   kNormRateField,
@@ -14,6 +15,8 @@ enum RateField {
   kDOAField,
   kRateFieldCount
 };
+inline constexpr std::array<const char*, kRateFieldCount> kRateCaptions{"Exec Rate", "Norm Rate", "BA Rate",
+                                                                        "Fail Rate", "DOA"};
 
 struct SkillLevel {
   int commandId;  // the level as the program holds it: its command id in the context menu
@@ -22,27 +25,27 @@ struct SkillLevel {
 };
 
 inline constexpr std::array<SkillLevel, 6> kSkillLevels{{
-    {32772,
+    {ID_SKILL_100,
      100,
      {&ItemCatalogue::m_arrExcRate, &ItemCatalogue::m_arrNormRate, &ItemCatalogue::m_arrBARate,
       &ItemCatalogue::m_arrFailRate, &ItemCatalogue::m_arrDOA}},
-    {32773,
+    {ID_SKILL_90,
      90,
      {&ItemCatalogue::m_arrEx90, &ItemCatalogue::m_arrAvg90, &ItemCatalogue::m_arrBel90, &ItemCatalogue::m_arrFail90,
       &ItemCatalogue::m_arrDOA90}},
-    {32774,
+    {ID_SKILL_80,
      80,
      {&ItemCatalogue::m_arrEx80, &ItemCatalogue::m_arrAvg80, &ItemCatalogue::m_arrBel80, &ItemCatalogue::m_arrFail80,
       &ItemCatalogue::m_arrDOA80}},
-    {32775,
+    {ID_SKILL_70,
      70,
      {&ItemCatalogue::m_arrEx70, &ItemCatalogue::m_arrAvg70, &ItemCatalogue::m_arrBelow70, &ItemCatalogue::m_arrFail70,
       &ItemCatalogue::m_arrDOA70}},
-    {32776,
+    {ID_SKILL_60,
      60,
      {&ItemCatalogue::m_arrEx60, &ItemCatalogue::m_arrAvg60, &ItemCatalogue::m_arrBel60, &ItemCatalogue::m_arrFails60,
       &ItemCatalogue::m_arrDOA60}},
-    {32777,
+    {ID_SKILL_50,
      50,
      {&ItemCatalogue::m_arrEx50, &ItemCatalogue::m_arrAvg50, &ItemCatalogue::m_arrBel50, &ItemCatalogue::m_arrFail50,
       &ItemCatalogue::m_arrDOA50}},

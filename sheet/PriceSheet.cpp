@@ -1,8 +1,5 @@
-// Prices every row through the window's own decisions and arithmetic, and orders the rows.
+// Prices every row through the pricing core, as the window does, and orders the rows.
 #include "sheet/PriceSheet.h"
-
-#include "pricing/ExceptionalIngots.h"
-#include "pricing/FormatAmount.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,39 +12,15 @@ namespace {
 bool numericLess(double a, double b) {
   return a < b || (!std::isnan(a) && std::isnan(b));
 }
-
-SheetFigures figuresAt(const ItemCatalogue& catalogue, SheetRow& row, const SkillLevel& level, int rate) {
-  SheetFigures figures;
-  for (int field = 0; field < kRateFieldCount; ++field)
-    if (!row.isSuit)
-      figures.rates[field] = (catalogue.*level.columns[field]).ElementAt(row.row);
-  const auto& r = figures.rates;
-  figures.ingotsRequired = exceptionalIngots(row.name, row.ingots, [&] {
-    return itemIngotsRequired(row.ingots, r[kExecRateField], r[kNormRateField], r[kBARateField], r[kFailRateField],
-                              r[kDOAField], [&] { row.invalidIngots = true; });
-  });
-  figures.ingotsRequiredText = twoDecimals(figures.ingotsRequired);
-  figures.price = priceOf(rate, figures.ingotsRequired);
-  figures.priceText = FormatAmount(figures.price);
-  return figures;
-}
 }  // namespace
 
 PriceSheet makePriceSheet(const ItemCatalogue& catalogue, int rate, const std::vector<const SkillLevel*>& levels) {
   PriceSheet sheet{.rate = rate, .levels = levels, .rows = {}};
   const int rows = catalogue.m_arrItem.GetSize();
-  sheet.rows.reserve(static_cast<std::size_t>(rows));
-  for (int index = 0; index < rows; ++index) {
-    SheetRow& row = sheet.rows.emplace_back();
-    row.row = index;
-    row.name = catalogue.m_arrItem.ElementAt(index);
-    row.ingots = catalogue.m_arrIngots.ElementAt(index);
-    row.isSuit = isSuitName(row.name);
-    if (row.isSuit)
-      row.parts = suitParts(catalogue, index);
+  sheet.rows.resize(static_cast<std::size_t>(rows));
+  for (int row = 0; row < rows; ++row)
     for (const SkillLevel* level : levels)
-      row.figures.push_back(figuresAt(catalogue, row, *level, rate));
-  }
+      sheet.rows[static_cast<std::size_t>(row)].figures.push_back(figuresAt(catalogue, row, *level, rate));
   return sheet;
 }
 
@@ -56,17 +29,14 @@ std::vector<const SheetRow*> sortedRows(const PriceSheet& sheet, SheetSort sort,
   for (const SheetRow& row : sheet.rows)
     rows.push_back(&row);
   // The ingots per attempt, read as the text's leading number (a suit's total keeps its decimals).
-  const auto ingots = [](const SheetRow* row) {
-    return std::atof(row->ingots.c_str());
-  };
-  const auto price = [group](const SheetRow* row) {
-    return row->figures.at(group).price;
-  };
+  const auto ingots = [](const SheetRow* row) { return std::atof(row->first().texts.ingots.c_str()); };
+  const auto price = [group](const SheetRow* row) { return row->figures.at(group).calculation.price; };
+  const auto name = [](const SheetRow* row) -> const CString& { return row->first().texts.name; };
   switch (sort) {
     case SheetSort::table:
       break;
     case SheetSort::name:
-      std::ranges::stable_sort(rows, std::less<>(), [](const SheetRow* row) -> const CString& { return row->name; });
+      std::ranges::stable_sort(rows, std::less<>(), name);
       break;
     case SheetSort::ingots:
       std::ranges::stable_sort(rows, numericLess, ingots);

@@ -2,30 +2,16 @@
 #pragma once
 
 #include "catalogue/ItemCatalogue.h"
-#include "pricing/SkillLevels.h"
+#include "pricing/ItemFigures.h"
 #include "sheet/SheetOptions.h"
 
-#include <array>
 #include <cstddef>
 #include <vector>
 
-// A row at one level.
-struct SheetFigures {
-  std::array<CString, kRateFieldCount> rates;  // as stored; empty for a suit, whose rates the window hides
-  double ingotsRequired = 0.0;
-  double price = 0.0;
-  CString ingotsRequiredText;  // two decimals, "." whatever the locale
-  CString priceText;           // in the system locale's number format
-};
-
+// A row at each level of the sheet, in its order; its name, ingots and parts are the same at every level.
 struct SheetRow {
-  int row = 0;  // in the catalogue
-  CString name;
-  CString ingots;
-  bool isSuit = false;
-  CString parts;                      // a suit's list of parts; empty for an item
-  bool invalidIngots = false;         // an item whose Ingots text reads as no ingots: its figures are 0
-  std::vector<SheetFigures> figures;  // one for each level of the sheet, in its order
+  std::vector<ItemFigures> figures;
+  const ItemFigures& first() const { return figures.front(); }
 };
 
 struct PriceSheet {

@@ -2,7 +2,7 @@
 #include "sheet/SheetCommand.h"
 
 #include "catalogue/ItemTableLoader.h"
-#include "framework/CWinApp.h"
+#include "framework/Resources.h"
 #include "sheet/SheetOptions.h"
 #include "sheet/SheetOutput.h"
 
@@ -45,16 +45,15 @@ int emit(std::ostream& out, std::ostream& err, const std::string& text) {
 }
 }  // namespace
 
-int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int runSheet(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   const SheetCommandLine commandLine = parseSheetCommandLine(arguments);
   switch (commandLine.action) {
     case SheetCommandLine::error:
-      err << kProgram << ": " << commandLine.problem << " (see " << kProgram << " --help)\n";
+      err << kProgram << ": " << commandLine.text << " (see " << kProgram << " --help)\n";
       return kSheetBadArgument;
     case SheetCommandLine::help:
-      return emit(out, err, sheetHelp());
     case SheetCommandLine::version:
-      return emit(out, err, std::string(kProgram) + " " + QUENCHMARK_VERSION + "\n");
+      return emit(out, err, commandLine.text);
     case SheetCommandLine::run:
       break;
   }
@@ -75,9 +74,9 @@ int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::
 
   const PriceSheet sheet = makePriceSheet(catalogue, options.rate, options.levels);
   for (const SheetRow& row : sheet.rows)
-    if (row.invalidIngots)
-      err << kProgram << ": warning: " << row.name << ": Invalid value entered for Ingots (\"" << row.ingots
-          << "\"); its figures are 0.00\n";
+    if (row.first().calculation.invalidIngots)
+      err << kProgram << ": warning: " << row.first().texts.name << ": Invalid value entered for Ingots (\""
+          << row.first().texts.ingots << "\"); its figures are 0.00\n";
 
   std::ostringstream text;
   if (options.csv)

@@ -1,180 +1,155 @@
-// Parsing of the price sheet's options, each in the form "--name value" or "--name=value".
+// The price sheet's options through Qt's command-line parser, and their values checked strictly.
 #include "sheet/SheetOptions.h"
 
-#include <cstdio>
+#include "pricing/ItemFigures.h"
+
+#include <QCommandLineParser>
+#include <algorithm>
 #include <optional>
-#include <string_view>
-#include <utility>
 
 namespace {
-constexpr int kMaxRate = 9999;
-
-// An argument as an error line may show it: control characters escaped, so the line stays one line.
-std::string quoted(std::string_view text) {
-  std::string shown = "'";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7f) {
-      char escape[sizeof "\\xff"];
-      std::snprintf(escape, sizeof escape, "\\x%02x", byte);
-      shown += escape;
-    } else {
-      shown += c;
-    }
-  }
-  return shown + "'";
-}
-
 // Plain decimal digits only: no sign, no blanks, no exponent; any number of leading zeros.
-std::optional<int> rateOf(std::string_view text) {
-  if (text.empty())
+std::optional<int> rateOf(const QString& text) {
+  const bool digits = !text.isEmpty() && std::ranges::all_of(text, [](QChar c) { return c >= u'0' && c <= u'9'; });
+  bool ok = false;
+  const int rate = text.toInt(&ok);
+  if (!digits || !ok || rate > kRateMax)
     return {};
-  int value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9')
-      return {};
-    value = value * 10 + (c - '0');
-    if (value > kMaxRate)
-      return {};
-  }
-  return value;
+  return rate;
 }
 
-std::optional<std::vector<const SkillLevel*>> levelsOf(std::string_view text) {
+std::optional<std::vector<const SkillLevel*>> levelsOf(const QString& text) {
   std::vector<const SkillLevel*> levels;
   for (const SkillLevel& level : kSkillLevels)
-    if (text == "all" || text == std::to_string(level.level))
+    if (text == QStringLiteral("all") || text == QString::number(level.level))
       levels.push_back(&level);
   if (levels.empty())
     return {};
   return levels;
 }
 
-std::optional<SheetSort> sortOf(std::string_view text) {
-  static constexpr std::pair<std::string_view, SheetSort> keys[] = {
-      {"name", SheetSort::name}, {"ingots", SheetSort::ingots}, {"price", SheetSort::price}};
+std::optional<SheetSort> sortOf(const QString& text) {
+  static const std::pair<QLatin1StringView, SheetSort> keys[] = {
+      {QLatin1StringView("name"), SheetSort::name},
+      {QLatin1StringView("ingots"), SheetSort::ingots},
+      {QLatin1StringView("price"), SheetSort::price},
+  };
   for (const auto& [name, sort] : keys)
     if (text == name)
       return sort;
   return {};
 }
 
-// One argument split at its first "=" when it is a long option: "--rate=12" is "--rate" with "12" attached.
-struct Argument {
-  std::string_view text;
-  std::string_view name;
-  bool hasValue = false;
-  std::string_view value;
-
-  explicit Argument(std::string_view argument) : text(argument), name(argument) {
-    const std::size_t equals = argument.find('=');
-    if (argument.starts_with("--") && equals != std::string_view::npos) {
-      name = argument.substr(0, equals);
-      hasValue = true;
-      value = argument.substr(equals + 1);
-    }
+// Text as an error line shows it: control characters escaped, so that the line stays one line.
+QString escaped(const QString& text) {
+  QString shown;
+  for (const QChar c : text) {
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+      shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+    else
+      shown += c;
   }
-};
+  return shown;
+}
+
+QString quoted(const QString& text) {
+  return QLatin1Char('\'') + escaped(text) + QLatin1Char('\'');
+}
 
 class Parser {
 public:
-  explicit Parser(const std::vector<std::string>& arguments) : m_arguments(arguments) {}
+  explicit Parser(const QStringList& arguments) {
+    m_parser.setApplicationDescription(QStringLiteral(
+        "Prints every item of the item table with its figures at a skill level: the ingots one attempt takes, the\n"
+        "chances of an exceptional, average, below-average and failed result, the DOA figure, the ingots required for\n"
+        "one exceptional piece and its price at the Rate, exactly as the Quenchmark window shows them. Suits show "
+        "their\n"
+        "ingot total and their list of parts.\n"
+        "\n"
+        "Prices are written in the number format of the system locale, the ingots required always with \".\" and two\n"
+        "decimals. In CSV every number is plain, with \".\" as decimal sign; with --level all each level is a group "
+        "of\n"
+        "columns, and --sort orders the rows by the figures at skill 100.\n"
+        "\n"
+        "Exit status: 0 when the sheet is printed, 1 when the item table cannot be read or the output cannot be\n"
+        "written, 2 for a bad argument."));
+    m_parser.addOptions({m_rate, m_level, m_csv, m_sort});
+    m_parsed = m_parser.parse(QStringList(QStringLiteral("quenchmark-sheet")) + arguments);
+  }
 
-  SheetCommandLine parse() {
-    bool help = false;
-    bool version = false;
-    while (m_next < m_arguments.size() && m_result.problem.empty()) {
-      const Argument argument(m_arguments[m_next++]);
-      if (argument.name == "--help" || argument.name == "-h") {
-        help = flag(argument);
-      } else if (argument.name == "--version") {
-        version = flag(argument);
-      } else if (argument.name == "--csv") {
-        m_result.options.csv = flag(argument);
-      } else if (argument.name == "--rate") {
-        option(argument, m_rate, rateOf, "a whole number from 0 to 9999", m_result.options.rate);
-      } else if (argument.name == "--level") {
-        option(argument, m_level, levelsOf, "100, 90, 80, 70, 60, 50 or all", m_result.options.levels);
-      } else if (argument.name == "--sort") {
-        option(argument, m_sort, sortOf, "name, ingots or price", m_result.options.sort);
-      } else if (argument.text.starts_with("-") && argument.text != "-") {
-        fail("unknown option " + quoted(argument.name));
-      } else {
-        fail("unexpected argument " + quoted(argument.text));
-      }
+  SheetCommandLine result() {
+    if (!m_parsed) {
+      // Qt's message as one clause of ours: "Unknown option 'x'." reads "unknown option 'x'".
+      QString problem = escaped(m_parser.errorText());
+      problem[0] = problem[0].toLower();
+      return failure(problem.chopped(problem.endsWith(QLatin1Char('.')) ? 1 : 0));
     }
-    if (m_result.problem.empty())
-      m_result.action = help ? SheetCommandLine::help : version ? SheetCommandLine::version : SheetCommandLine::run;
-    return m_result;
+    if (!m_parser.positionalArguments().isEmpty())
+      return failure(QStringLiteral("unexpected argument ") + quoted(m_parser.positionalArguments().constFirst()));
+    if (m_parser.isSet(m_help) || m_parser.isSet(QStringLiteral("help-all")))
+      return {.action = SheetCommandLine::help, .options = {}, .text = m_parser.helpText().toStdString()};
+    if (m_parser.isSet(m_version))
+      return {.action = SheetCommandLine::version, .options = {}, .text = "quenchmark-sheet " QUENCHMARK_VERSION "\n"};
+    SheetOptions options;
+    options.csv = m_parser.isSet(m_csv);
+    if (value(m_rate, m_rateRange, rateOf, options.rate) && value(m_level, m_levelNames, levelsOf, options.levels) &&
+        value(m_sort, m_sortKeys, sortOf, options.sort))
+      return {.action = SheetCommandLine::run, .options = options, .text = {}};
+    return failure(m_problem);
   }
 
 private:
-  void fail(std::string problem) {
-    m_result.action = SheetCommandLine::error;
-    m_result.problem = std::move(problem);
+  static SheetCommandLine failure(const QString& problem) {
+    return {.action = SheetCommandLine::error, .options = {}, .text = problem.toStdString()};
   }
 
-  bool flag(const Argument& argument) {
-    if (argument.hasValue)
-      fail("option " + quoted(argument.name) + " takes no value");
+  // Converts the option's value, when given, into target; a second, different value is refused, since which of the
+  // two was meant cannot be told.
+  template <typename Value, typename Convert>
+  bool value(const QCommandLineOption& option, const QString& expected, Convert convert, Value& target) {
+    const QString name = QStringLiteral("--") + option.names().constFirst();
+    const QStringList given = m_parser.values(option);
+    for (const QString& text : given) {
+      const auto converted = convert(text);
+      if (!converted) {
+        m_problem = QStringLiteral("invalid value %1 for %2: expected %3").arg(quoted(text), name, expected);
+        return false;
+      }
+      if (converted != convert(given.constFirst())) {
+        m_problem = QStringLiteral("option %1 given twice, as %2 and %3")
+                        .arg(quoted(name), quoted(given.constFirst()), quoted(text));
+        return false;
+      }
+      target = *converted;
+    }
     return true;
   }
 
-  // Reads the option's value (attached, or the next argument), converts it, and refuses a second,
-  // different value for the same option: which of the two was meant cannot be told.
-  template <typename Value, typename Convert>
-  void option(const Argument& argument, std::optional<std::string>& seen, Convert convert, const char* expected,
-              Value& target) {
-    const std::string name(argument.name);
-    std::string_view text = argument.value;
-    if (!argument.hasValue) {
-      if (m_next == m_arguments.size())
-        return fail("option " + quoted(name) + " needs a value: " + expected);
-      text = m_arguments[m_next++];
-    }
-    const auto value = convert(text);
-    if (!value)
-      return fail("invalid value " + quoted(text) + " for " + name + ": expected " + expected);
-    if (seen && convert(*seen) != value)
-      return fail("option " + quoted(name) + " given twice, as " + quoted(*seen) + " and " + quoted(text));
-    seen = std::string(text);
-    target = *value;
-  }
-
-  const std::vector<std::string>& m_arguments;
-  std::size_t m_next = 0;
-  std::optional<std::string> m_rate;
-  std::optional<std::string> m_level;
-  std::optional<std::string> m_sort;
-  SheetCommandLine m_result;
+  const QString m_rateRange = QStringLiteral("a whole number from %1 to %2").arg(kRateMin).arg(kRateMax);
+  const QString m_levelNames = QStringLiteral("100, 90, 80, 70, 60, 50 or all");
+  const QString m_sortKeys = QStringLiteral("name, ingots or price");
+  QCommandLineParser m_parser;
+  const QCommandLineOption m_help = m_parser.addHelpOption();
+  const QCommandLineOption m_version = m_parser.addVersionOption();
+  const QCommandLineOption m_rate{QStringLiteral("rate"),
+                                  QStringLiteral("The price of one ingot, %1 (default 12).").arg(m_rateRange),
+                                  QStringLiteral("N")};
+  const QCommandLineOption m_level{
+      QStringLiteral("level"),
+      QStringLiteral("Skill level 100, 90, 80, 70, 60 or 50, or all for every level (default 100)."),
+      QStringLiteral("L")};
+  const QCommandLineOption m_csv{
+      QStringLiteral("csv"), QStringLiteral("Comma-separated values (RFC 4180) with plain numbers, for spreadsheets.")};
+  const QCommandLineOption m_sort{QStringLiteral("sort"),
+                                  QStringLiteral("Rows by %1 (ingots per attempt; the cheapest first); rows that tie "
+                                                 "keep the table's order (default: the table's order).")
+                                      .arg(m_sortKeys),
+                                  QStringLiteral("KEY")};
+  bool m_parsed = false;
+  QString m_problem;
 };
 }  // namespace
 
-SheetCommandLine parseSheetCommandLine(const std::vector<std::string>& arguments) {
-  return Parser(arguments).parse();
-}
-
-std::string sheetHelp() {
-  return "Usage: quenchmark-sheet [--rate N] [--level 100|90|80|70|60|50|all] [--csv] [--sort name|ingots|price]\n"
-         "\n"
-         "Prints every item of the item table with its figures at a skill level: the ingots one attempt\n"
-         "takes, the chances of an exceptional, average, below-average and failed result, the DOA figure,\n"
-         "the ingots required for one exceptional piece and its price at the Rate, exactly as the Quenchmark\n"
-         "window shows them. Suits show their ingot total and their list of parts.\n"
-         "\n"
-         "Options:\n"
-         "  --rate N       the price of one ingot, a whole number from 0 to 9999 (default 12)\n"
-         "  --level L      skill level 100, 90, 80, 70, 60 or 50, or all for every level (default 100)\n"
-         "  --csv          comma-separated values (RFC 4180) with plain numbers, for spreadsheets\n"
-         "  --sort KEY     rows by name, by ingots (per attempt) or by price, cheapest first; rows that\n"
-         "                 tie keep the table's order (default: the table's order)\n"
-         "  -h, --help     show this help and exit\n"
-         "  --version      show the version and exit\n"
-         "\n"
-         "Prices are written in the number format of the system locale, the ingots required always with\n"
-         "\".\" and two decimals. In CSV every number is plain, with \".\" as decimal sign; with --level all\n"
-         "each level is a group of columns, and --sort orders the rows by the figures at skill 100.\n"
-         "\n"
-         "Exit status: 0 when the sheet is printed, 1 when the item table cannot be read or the output\n"
-         "cannot be written, 2 for a bad argument.\n";
+SheetCommandLine parseSheetCommandLine(const QStringList& arguments) {
+  return Parser(arguments).result();
 }

@@ -3,15 +3,11 @@
 
 #include "pricing/SkillLevels.h"
 
+#include <QStringList>
 #include <string>
 #include <vector>
 
-enum class SheetSort {
-  table,
-  name,
-  ingots,
-  price
-};
+enum class SheetSort { table, name, ingots, price };
 
 struct SheetOptions {
   int rate = 12;
@@ -21,20 +17,13 @@ struct SheetOptions {
 };
 
 struct SheetCommandLine {
-  enum Action {
-    run,
-    help,
-    version,
-    error
-  };
+  enum Action { run, help, version, error };
   Action action = run;
   SheetOptions options;
-  std::string problem;  // for error: one line naming it, without the program's name
+  std::string text;  // help: the help text; version: the version line; error: one line naming the problem
 };
 
-// Reads the arguments that follow the program's name. Strict: an unknown option, a missing or malformed
-// value, a value out of range and an option repeated with another value are all errors.
-SheetCommandLine parseSheetCommandLine(const std::vector<std::string>& arguments);
-
-// The text that --help prints.
-std::string sheetHelp();
+// Reads the arguments that follow the program's name; "--" ends the options. Strict: an unknown option, a missing or
+// malformed value, a value out of range, an option repeated with another value and any argument that is not an option
+// are all errors.
+SheetCommandLine parseSheetCommandLine(const QStringList& arguments);

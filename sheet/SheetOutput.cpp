@@ -1,35 +1,37 @@
 // The columns of the price sheet and its two layouts.
 #include "sheet/SheetOutput.h"
 
-#include "pricing/ExceptionalIngots.h"
 #include "sheet/Csv.h"
 #include "sheet/TextTable.h"
 
 namespace {
-// The window's captions of the five results, in the order of RateField.
-constexpr const char* kRateHeadings[kRateFieldCount] = {"Exec Rate", "Norm Rate", "BA Rate", "Fail Rate", "DOA"};
-constexpr const char* kIngotsRequiredHeading = "Ingots Required";
-constexpr const char* kPriceHeading = "Price";
-
-// A level's columns: the five results, the ingots required and the price.
+// A level's columns: the five results under the window's captions, the ingots required and the price.
 std::vector<CString> levelHeadings() {
-  std::vector<CString> headings(std::begin(kRateHeadings), std::end(kRateHeadings));
-  headings.emplace_back(kIngotsRequiredHeading);
-  headings.emplace_back(kPriceHeading);
+  std::vector<CString> headings(kRateCaptions.begin(), kRateCaptions.end());
+  headings.emplace_back("Ingots Required");
+  headings.emplace_back("Price");
   return headings;
 }
 
-void appendFigures(std::vector<CString>& cells, const SheetFigures& figures, const CString& price) {
-  cells.insert(cells.end(), figures.rates.begin(), figures.rates.end());
-  cells.push_back(figures.ingotsRequiredText);
+// A suit's rates stay empty, as the window hides them.
+void appendFigures(std::vector<CString>& cells, const ItemFigures& figures, const CString& price) {
+  for (const CString& rate : figures.texts.rates)
+    cells.push_back(figures.calculation.isSuit ? CString() : rate);
+  cells.push_back(figures.calculation.ingotsRequiredText);
   cells.push_back(price);
 }
 
-std::vector<CString> textCells(const SheetRow& row, const SheetFigures& figures) {
-  std::vector<CString> cells{row.name, row.ingots};
-  appendFigures(cells, figures, figures.priceText);
-  cells.push_back(row.parts);
+std::vector<CString> textCells(const ItemFigures& figures) {
+  std::vector<CString> cells{figures.texts.name, figures.texts.ingots};
+  appendFigures(cells, figures, figures.calculation.priceText);
+  cells.push_back(figures.setContents);
   return cells;
+}
+
+CString plainNumber(double value) {
+  CString text;
+  text.Format("%.2f", value);
+  return text;
 }
 }  // namespace
 
@@ -40,13 +42,14 @@ void writeSheetText(std::ostream& out, const PriceSheet& sheet, SheetSort sort) 
   headings.emplace_back("Set Contents");
 
   std::vector<Alignment> alignments(headings.size(), Alignment::right);
-  alignments.front() = alignments.back() = Alignment::left;
+  alignments.front() = Alignment::left;
+  alignments.back() = Alignment::left;
   // One set of widths for every block, so that the blocks of all levels line up under each other.
   TextTable table(alignments);
   table.fit(headings);
   for (const SheetRow& row : sheet.rows)
-    for (const SheetFigures& figures : row.figures)
-      table.fit(textCells(row, figures));
+    for (const ItemFigures& figures : row.figures)
+      table.fit(textCells(figures));
 
   for (std::size_t group = 0; group < sheet.levels.size(); ++group) {
     if (group > 0)
@@ -54,7 +57,7 @@ void writeSheetText(std::ostream& out, const PriceSheet& sheet, SheetSort sort) 
     out << "Skill " << sheet.levels[group]->level << ", Rate " << sheet.rate << '\n';
     table.write(out, headings);
     for (const SheetRow* row : sortedRows(sheet, sort, group))
-      table.write(out, textCells(*row, row->figures[group]));
+      table.write(out, textCells(row->figures[group]));
   }
 }
 
@@ -67,10 +70,10 @@ void writeSheetCsv(std::ostream& out, const PriceSheet& sheet, SheetSort sort) {
   writeCsvRecord(out, headings);
 
   for (const SheetRow* row : sortedRows(sheet, sort, 0)) {
-    std::vector<CString> fields{row->name, row->ingots};
-    for (const SheetFigures& figures : row->figures)
-      appendFigures(fields, figures, twoDecimals(figures.price));
-    fields.push_back(row->parts);
+    std::vector<CString> fields{row->first().texts.name, row->first().texts.ingots};
+    for (const ItemFigures& figures : row->figures)
+      appendFigures(fields, figures, plainNumber(figures.calculation.price));
+    fields.push_back(row->first().setContents);
     writeCsvRecord(out, fields);
   }
 }

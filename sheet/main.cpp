@@ -1,10 +1,12 @@
-// The price sheet's process entry.
+// The price sheet's process entry: Qt's core application for the command line, and no display.
+#include "framework/Locale.h"
 #include "sheet/SheetCommand.h"
 
-#include <algorithm>
+#include <QCoreApplication>
 #include <iostream>
 
 int main(int argc, char** argv) {
-  // A start without even the program's own name is possible, and then there is nothing to skip.
-  return runSheet(std::vector<std::string>(argv + std::min(argc, 1), argv + argc), std::cout, std::cerr);
+  const QCoreApplication application(argc, argv);
+  keepCNumbers();
+  return runSheet(QCoreApplication::arguments().mid(1), std::cout, std::cerr);
 }

@@ -2,14 +2,10 @@
 #include "ui/CPriceDlg.h"
 
 #include "framework/CWinApp.h"
+#include "pricing/ItemFigures.h"
 #include "res/Templates.h"
 #include "ui/CAboutDlg.h"
 #include "ui/DDX_TextClamped.h"
-
-namespace {
-constexpr int kRateMin = 0;
-constexpr int kRateMax = 9999;
-}  // namespace
 
 CPriceDlg::CPriceDlg() : CDialog(findDialogTemplate(IDD_PRICE_DIALOG)), m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)) {}
 

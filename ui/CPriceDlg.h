@@ -1,4 +1,22 @@
 // The main window: item list, Rate, the item's figures, and the price of one exceptional piece.
+//
+// CPriceDlg is the hub of the program; its members live in the folder of the subsystem they belong to:
+//   ui/CPriceDlg.cpp        construction, data exchange (DoDataExchange), the message map, OnInitDialog, OnPaint,
+//                           OnQueryDragIcon, OnCancel (Esc does nothing) and OnAbout (ui/CAboutDlg.cpp: the box)
+//   ui/ContextMenu.cpp      OnContextMenu and OnKeepOnTop
+//   ui/DDX_TextClamped.cpp  the Rate edit's exchange, held within kRateMin..kRateMax
+//   catalogue/OnLoad.cpp    OnLoad: the item table into the catalogue (the ItemCatalogue base) and the item list
+//   pricing/ItemDisplay.cpp the five getters, OnSelchangeItem and the level commands OnSkill100 to OnSkill50
+//   pricing/Calculation.cpp OnCalculate, OnChangeRate, OnDeltaposSpin1 and ShowSetContents, over the pricing core
+//                           (pricing/ItemFigures.h), which works out every figure without a window
+//   app/Settings.cpp        restoreSettings, OnClose and ToggleTopMost: the stored position, keep-on-top and level
+//
+// A message's path: Qt's signal or event reaches the layer's dialog (framework/CDialog.cpp), which drops control
+// notifications while a data exchange runs and hands everything else to OnWndMsg; the message map below names the
+// handler. A typical change, the user picking an item: CBN_SELCHANGE -> OnSelchangeItem (the row's texts at the
+// current level into the m_str members, UpdateData(false)) -> OnChangeRate -> OnCalculate (UpdateData(true), the
+// pricing core's calculate(), ShowSetContents, UpdateData(false)). A Rate typed or stepped enters at OnChangeRate or
+// OnDeltaposSpin1; a level command at OnSkill100..OnSkill50, which refresh as a new selection does.
 #pragma once
 
 #include "catalogue/ItemCatalogue.h"
@@ -43,8 +61,6 @@ public:
   CString GetBARate(int row) const;
   CString GetFailRate(int row) const;
   CString GetDOA(int row) const;
-  // Net ingots for one exceptional piece of the non-suit item shown; warns and gives 0 for 0 ingots.
-  double CalcIngotsRequired();
 
 protected:
   void DoDataExchange(CDataExchange* pDX) override;

@@ -6,6 +6,3 @@ class CDataExchange;
 // Reading takes the edit's leading decimal number (0 without one) into [nMin, nMax]; writing first pulls the
 // member itself into the bounds, then shows it, touching the edit only when its text differs.
 void DDX_TextClamped(CDataExchange* pDX, int nIDC, int& value, int nMin, int nMax);
-
-// The runtime's atoi, except that a number beyond the int range saturates instead of overflowing.
-int saturatingAtoi(const char* text);

@@ -1,4 +1,4 @@
-// The price sheet: the worked examples in aligned columns, its command line, and the executable's status and streams.
+// The price sheet: the worked examples in aligned columns, its command line, and the executable as users run it.
 #include "sheet/SheetCommand.h"
 #include "sheet/TextTable.h"
 #include "tests/support/Support.h"
@@ -7,111 +7,152 @@
 #include <regex>
 #include <sstream>
 
+namespace {
 struct Outcome {
   int status;
-  std::string out, err;
+  std::string out;
+  std::string err;
 };
 
-static Outcome sheet(const std::vector<std::string>& arguments) {
-  std::ostringstream out, err;
+Outcome sheet(const QStringList& arguments) {
+  std::ostringstream out;
+  std::ostringstream err;
   const int status = runSheet(arguments, out, err);
   return {status, out.str(), err.str()};
 }
 
-TEST(Sheet, ShowsTheWorkedExamplesAsTheWindowDoesInAlignedColumns) {
+// Cells stand two blanks or more apart, right-aligned figures ending where their heading ends.
+TEST(Sheet, ShowsTheWorkedExamplesInTheirColumnsAsTheWindowDoes) {
   for (const WorkedExample& example : kWorkedExamples) {
-    const int level = 100 - 10 * (example.level - ID_SKILL_100);
-    const Outcome printed = sheet({"--rate=" + std::to_string(example.rate), "--level", std::to_string(level)});
-    ASSERT_EQ(printed.status, kSheetPrinted);
-    std::istringstream lines(printed.out);
-    std::string title, header, line;
-    std::getline(std::getline(lines, title), header);
-    EXPECT_EQ(title, "Skill " + std::to_string(level) + ", Rate " + std::to_string(example.rate));
+    SCOPED_TRACE(nameOf(example));
+    const QString level = QString::number(100 - 10 * (example.level - ID_SKILL_100));
+    std::istringstream lines(sheet({"--rate=" + QString::number(example.rate), "--level", level}).out);
+    std::string title;
+    std::string header;
+    std::getline(lines, title);
+    std::getline(lines, header);
+    EXPECT_EQ(title, "Skill " + level.toStdString() + ", Rate " + std::to_string(example.rate));
+    std::string line;
     while (std::getline(lines, line) && !line.starts_with(std::string(example.item) + "  ")) {
     }
-    // Cells stand two blanks or more apart; an empty cell leaves nothing.
     const std::regex gap(" {2,}");
     const std::vector<std::string> cells(std::sregex_token_iterator(line.begin(), line.end(), gap, -1),
                                          std::sregex_token_iterator());
     std::vector<std::string> expected{example.item, example.ingots};
-    if (!example.parts)
+    if (!*example.parts)
       expected.insert(expected.end(), example.rates.begin(), example.rates.end());
     expected.insert(expected.end(), {example.ingotsRequired, example.price});
-    if (example.parts)
+    if (*example.parts)
       expected.push_back(example.parts);
-    EXPECT_EQ(cells, expected) << example.item;
-    // Right-aligned figures end where their heading ends; nothing trails a line.
-    EXPECT_EQ(line.rfind(std::string(" ") + example.price) + 1 + std::strlen(example.price), header.find("Price") + 5)
-        << line;
-    EXPECT_FALSE(line.ends_with(' ')) << line;
+    EXPECT_EQ(cells, expected);
+    EXPECT_EQ(line.rfind(std::string(" ") + example.price) + 1 + std::strlen(example.price), header.find("Price") + 5);
   }
 }
 
-TEST(Sheet, MeasuresTextInTheCellsATerminalGivesItSoThatColumnsLineUp) {
-  for (const auto& [text, cells] :
-       {std::pair{"1\u202f234,50", 8}, {"e\u0301\u200b", 1}, {"\u65e5\u672c", 4}, {"\uff21", 2}, {"\xff", 1}})
-    EXPECT_EQ(displayWidth(text), cells) << text;
-}
-
-TEST(Sheet, ABadArgumentGivesStatus2AndOneLineOnTheErrorStreamOnly) {
-  const std::vector<std::vector<std::string>> bad{{"--rate", "10000"},
-                                                  {"--rate=-1"},
-                                                  {"--rate", "1e3"},
-                                                  {"--rate"},
-                                                  {"--level", "55"},
-                                                  {"--sort", "cost"},
-                                                  {"--csv=yes"},
-                                                  {"--rate", "5", "--rate", "6"},
-                                                  {"stray\x01"},
-                                                  {"-x"},
-                                                  {"--level=all", "--level", "90"}};
-  for (const auto& arguments : bad) {
-    const Outcome printed = sheet(arguments);
-    EXPECT_EQ(printed.status, kSheetBadArgument) << arguments[0];
-    EXPECT_EQ(printed.out, "") << arguments[0];
-    EXPECT_TRUE(printed.err.starts_with("quenchmark-sheet: ") && std::ranges::count(printed.err, '\n') == 1)
-        << printed.err;
+TEST(Sheet, TakesItsArgumentsOrRefusesThemInOneLineWithStatus2) {
+  const struct {
+    const char* name;
+    QStringList arguments;
+    const char* problem;  // the error line without the program's name; nullptr: the sheet is printed
+  } cases[] = {
+      {"HighestRateTwiceAlike", {"--rate", "09999", "--rate=9999", "--sort=price", "--level", "all", "--csv"}, nullptr},
+      {"DoubleDashEndsTheOptions", {"--rate", "5", "--"}, nullptr},
+      {"OptionAfterDoubleDash", {"--", "--csv"}, "unexpected argument '--csv'"},
+      {"RateHigh", {"--rate", "10000"}, "invalid value '10000' for --rate: expected a whole number from 0 to 9999"},
+      {"RateNegative", {"--rate=-1"}, "invalid value '-1' for --rate: expected a whole number from 0 to 9999"},
+      {"RateWithExponent", {"--rate", "1e3"}, "invalid value '1e3' for --rate: expected a whole number from 0 to 9999"},
+      {"RateWithoutValue", {"--rate"}, "missing value after '--rate'"},
+      {"RateTwiceOtherwise", {"--rate", "5", "--rate", "6"}, "option '--rate' given twice, as '5' and '6'"},
+      {"LevelUnknown", {"--level", "55"}, "invalid value '55' for --level: expected 100, 90, 80, 70, 60, 50 or all"},
+      {"LevelTwiceOtherwise", {"--level=all", "--level", "90"}, "option '--level' given twice, as 'all' and '90'"},
+      {"SortUnknown", {"--sort", "cost"}, "invalid value 'cost' for --sort: expected name, ingots or price"},
+      {"FlagWithValue", {"--csv=yes"}, "unexpected value after '--csv'"},
+      {"UnknownOption", {"--x\x01"}, "unknown option 'x\\x01'"},
+      {"StrayArgumentShownEscaped", {"stray \x01"}, "unexpected argument 'stray \\x01'"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Outcome printed = sheet(c.arguments);
+    const std::string error =
+        c.problem ? std::string("quenchmark-sheet: ") + c.problem + " (see quenchmark-sheet --help)\n" : "";
+    EXPECT_EQ(printed.err, error);
+    EXPECT_EQ(printed.status, c.problem ? kSheetBadArgument : kSheetPrinted);
+    EXPECT_EQ(printed.out.empty(), c.problem != nullptr);
   }
-  EXPECT_NE(sheet({"stray \x01"}).err.find("'stray \\x01'"), std::string::npos)
-      << "a control character shown escaped, a blank as it is";
-  EXPECT_EQ(sheet({"--rate", "09999", "--rate=9999", "--sort=price", "--level", "all", "--csv"}).status, kSheetPrinted);
 }
 
-TEST(Sheet, ATableThatCannotBeReadOrHoldsNoItemsFailsAndAnItemWithoutIngotsIsWarnedAbout) {
-  for (const auto& [table, inPlace, err] :
-       {std::tuple{tableRow("Axe", "14"), false, "Data File could not be opened.  (error = 1)"},
-        std::tuple{std::string(";Item\r\n"), true, "the item table holds no items"}}) {
-    const TableModule module(table, inPlace);
+TEST(Sheet, HelpAndVersionComeFromTheCommandLineParser) {
+  const Outcome help = sheet({"--help"});
+  EXPECT_EQ(help.status, kSheetPrinted);
+  EXPECT_NE(help.out.find("--rate <N>"), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("\nExit status: 0 when the sheet is printed"), std::string::npos) << help.out;
+  EXPECT_EQ(sheet({"--version"}).out, "quenchmark-sheet " QUENCHMARK_VERSION "\n");
+}
+
+TEST(Sheet, ATableThatCannotBeReadOrHoldsNoItemsFails) {
+  const std::pair<TableModule, const char*> tables[] = {
+      {TableModule(tableRow("Axe", "14"), false), "Data File could not be opened.  (error = 1)"},
+      {TableModule(std::string(";Item\r\n")), "the item table holds no items"},
+  };
+  for (const auto& [table, problem] : tables) {
+    AfxSetResourceHandle(&table);
     const Outcome printed = sheet({});
-    EXPECT_EQ(std::tie(printed.status, printed.out, printed.err),
-              std::tuple(kSheetFailed, "", std::string("quenchmark-sheet: ") + err + "\n"));
+    EXPECT_EQ(printed.status, kSheetFailed);
+    EXPECT_EQ(printed.out, "");
+    EXPECT_EQ(printed.err, std::string("quenchmark-sheet: ") + problem + "\n");
   }
+}
+
+TEST(Sheet, AnItemWithoutIngotsIsWarnedAboutAndPricedAtNothing) {
   const TableModule table(tableRow("Cracked Mould", "none") + tableRow("Axe ", "14"));
   const Outcome printed = sheet({"--csv"});
   EXPECT_EQ(printed.status, kSheetPrinted);
-  EXPECT_EQ(
-      printed.err,
-      "quenchmark-sheet: warning: Cracked Mould: Invalid value entered for Ingots (\"none\"); its figures are 0.00\n");
-  EXPECT_TRUE(printed.out.starts_with("Item,Ingots,Exec Rate (Skill 100),")) << printed.out;
+  EXPECT_EQ(printed.err,
+            "quenchmark-sheet: warning: Cracked Mould: Invalid value entered for Ingots (\"none\"); its figures are "
+            "0.00\n");
   EXPECT_NE(printed.out.find("\r\nCracked Mould,none,50,0,0,0,0,0.00,0.00,\r\n\"Axe \",14,"), std::string::npos)
       << printed.out;
 }
 
-TEST(Sheet, TheExecutableReportsThroughItsStatusAndStreams) {
-  const auto run = [](const QStringList& arguments, const QString& output = {}) {
-    QProcess process;
-    if (!output.isEmpty())
-      process.setStandardOutputFile(output);
-    process.start(QStringLiteral(QUENCHMARK_SHEET), arguments);
-    process.waitForFinished(60000);
-    return std::tuple{process.exitCode(), process.readAllStandardOutput().count("\nSkill "),
-                      process.readAllStandardError()};
+TEST(Sheet, MeasuresTextInTheCellsATerminalGivesIt) {
+  const std::pair<const char*, int> texts[] = {
+      {"1\u202f234,50", 8}, {"e\u0301\u200b", 1}, {"\u65e5\u672c", 4}, {"\uff21", 2}, {"\xff", 1},
   };
-  EXPECT_EQ(run({QStringLiteral("--sort")}),
-            std::tuple(2, 0,
-                       QByteArray("quenchmark-sheet: option '--sort' needs a value: name, ingots or price (see "
-                                  "quenchmark-sheet --help)\n")));
-  EXPECT_EQ(run({QStringLiteral("--level"), QStringLiteral("all")}), std::tuple(0, 5, QByteArray()));
-  EXPECT_EQ(run({}, QStringLiteral("/dev/full")),
-            std::tuple(1, 0, QByteArray("quenchmark-sheet: cannot write the sheet: No space left on device\n")));
+  for (const auto& [text, cells] : texts)
+    EXPECT_EQ(displayWidth(text), cells) << text;
 }
+
+// As a user runs it: no display, a German environment, and its own status and streams.
+TEST(Sheet, TheExecutableNeedsNoDisplayAndKeepsItsFiguresUnderAGermanEnvironment) {
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+    environment.remove(QString::fromLatin1(name));
+  process.setProcessEnvironment(environment);
+  process.start(QStringLiteral(QUENCHMARK_SHEET), {"--level", "90", "--csv"});
+  ASSERT_TRUE(process.waitForFinished(60000));
+  EXPECT_EQ(process.exitCode(), kSheetPrinted) << process.readAllStandardError();
+  EXPECT_TRUE(process.readAllStandardOutput().contains("\r\nFemale Plate,20,47,30,15,8,5.6,28.45,341.40,\r\n"));
+}
+
+TEST(Sheet, TheExecutableReportsAFailedWriteWithItsReason) {
+  QProcess process;
+  process.setStandardOutputFile(QStringLiteral("/dev/full"));
+  process.start(QStringLiteral(QUENCHMARK_SHEET), {});
+  ASSERT_TRUE(process.waitForFinished(60000));
+  EXPECT_EQ(process.exitCode(), kSheetFailed);
+  // The reason in the user's language.
+  const QByteArray error = process.readAllStandardError();
+  EXPECT_TRUE(error.startsWith("quenchmark-sheet: cannot write the sheet: ")) << error;
+  EXPECT_EQ(error.count('\n'), 1) << error;
+}
+
+TEST(Sheet, TheExecutableLinksNoGuiLibrary) {
+  QProcess ldd;
+  ldd.start(QStringLiteral("ldd"), {QStringLiteral(QUENCHMARK_SHEET)});
+  ASSERT_TRUE(ldd.waitForFinished(60000));
+  const QString libraries = QString::fromUtf8(ldd.readAllStandardOutput());
+  EXPECT_TRUE(libraries.contains(QStringLiteral("libQt6Core"))) << libraries;
+  EXPECT_FALSE(libraries.contains(QRegularExpression(QStringLiteral("libQt6(Gui|Widgets|DBus)")))) << libraries;
+}
+}  // namespace

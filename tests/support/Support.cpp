@@ -3,28 +3,51 @@
 
 #include "app/CPriceApp.h"
 
-#include <QAccessible>
 #include <QLocalSocket>
+#include <clocale>
+#include <cstring>
+
+std::ostream& operator<<(std::ostream& out, const QString& text) {
+  return out << '"' << text.toStdString() << '"';
+}
+
+std::ostream& operator<<(std::ostream& out, const QByteArray& bytes) {
+  return out << '"' << bytes.toStdString() << '"';
+}
+
+void PrintTo(const QString& text, std::ostream* out) {
+  *out << text;
+}
+
+void PrintTo(const QByteArray& bytes, std::ostream* out) {
+  *out << bytes;
+}
+
+void PrintTo(const QPoint& point, std::ostream* out) {
+  *out << '(' << point.x() << ", " << point.y() << ')';
+}
+
+void PrintTo(const QSize& size, std::ostream* out) {
+  *out << size.width() << " x " << size.height();
+}
+
+void PrintTo(const QRect& rect, std::ostream* out) {
+  PrintTo(rect.size(), out);
+  *out << " at ";
+  PrintTo(rect.topLeft(), out);
+}
+
+CollectedMessages::CollectedMessages()
+    : previous(AfxSetMessageBoxHandler([this](const CString& text) {
+        texts.push_back(text);
+        return IDOK;
+      })) {}
 
 std::string tableRow(const std::string& name, const std::string& ingots) {
   std::string line = name + "\t" + ingots;
   for (int column = 2; column < 38; ++column)
     line += column == 7 ? "\t50" : "\t0";
   return line + "\r\n";
-}
-
-std::string readOut(const QWidget* window) {
-  std::string read;
-  for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (!control->isVisibleTo(window))
-      continue;
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-    const bool valued = face->role() == QAccessible::SpinBox || face->role() == QAccessible::ComboBox;
-    read += (face->text(QAccessible::Name) + '=' + face->text(valued ? QAccessible::Value : QAccessible::Description) +
-             "; ")
-                .toStdString();
-  }
-  return read;
 }
 
 int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body) {
@@ -66,8 +89,14 @@ void startHeadless(int& argc, char** argv) {
   qputenv("XDG_CONFIG_HOME", own.path("config").toUtf8());
   qputenv("XDG_CACHE_HOME", own.path("cache").toUtf8());
   qputenv("XDG_RUNTIME_DIR", own.path("runtime").toUtf8());
+  qputenv("LOCPATH", QUENCHMARK_TEST_LOCALES);
+  qputenv("LC_ALL", "de_DE.UTF-8");
   // Never torn down: Qt's own caches, which go at exit, may still be used as they go.
   [[maybe_unused]] static QApplication* application = AfxCreateApplication(argc, argv).release();
+  if (std::strcmp(std::setlocale(LC_MONETARY, nullptr), "de_DE.UTF-8") != 0) {
+    std::fprintf(stderr, "the German user locale in %s did not load\n", QUENCHMARK_TEST_LOCALES);
+    std::exit(1);
+  }
   static const CPriceApp app;
   static const SystemLocale english("LANG=en_US.UTF-8\n");
   AfxSetMessageBoxHandler([](const CString& text) {

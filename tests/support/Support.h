@@ -1,9 +1,9 @@
-// What the test binaries share: tables, locales and message boxes of their own, the window, and real processes.
+// What the test binaries share: Qt's types printed, tables, locales and message boxes of their own, the main window run
+// headless, and real processes.
 #pragma once
 
 #include "framework/CWinApp.h"
 #include "framework/Locale.h"
-#include "pricing/FormatAmount.h"
 #include "ui/CPriceDlg.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +13,16 @@
 #include <QLineEdit>
 #include <QtTest>
 #include <optional>
+#include <ostream>
+
+// Qt's types as a failure shows them, and in the messages streamed to a failure.
+std::ostream& operator<<(std::ostream& out, const QString& text);
+std::ostream& operator<<(std::ostream& out, const QByteArray& bytes);
+void PrintTo(const QString& text, std::ostream* out);
+void PrintTo(const QByteArray& bytes, std::ostream* out);
+void PrintTo(const QPoint& point, std::ostream* out);
+void PrintTo(const QSize& size, std::ostream* out);
+void PrintTo(const QRect& rect, std::ostream* out);
 
 // While it lives, an item table of the test's own in place of the carried one: none, or found but unreadable in place.
 struct TableModule : CResourceModule {
@@ -35,33 +45,32 @@ std::string tableRow(const std::string& name, const std::string& ingots);
 
 // The message boxes shown while the object lives, collected instead of shown.
 struct CollectedMessages {
+  CollectedMessages();
   ~CollectedMessages() { AfxSetMessageBoxHandler(previous); }
+  CollectedMessages(const CollectedMessages&) = delete;
+  CollectedMessages& operator=(const CollectedMessages&) = delete;
   std::vector<CString> texts;
-  MessageBoxHandler previous =
-      AfxSetMessageBoxHandler([this](const CString& text) { return texts.push_back(text), IDOK; });
+  MessageBoxHandler previous;
 };
 
-// While it lives, the system-wide locale configuration is one file of these lines, read again at once unless told.
+// While it lives, the system-wide locale configuration is one file of these lines, which the layer reads at its next
+// query; the price formatter keeps the locale it read first.
 struct SystemLocale {
-  explicit SystemLocale(const std::string& lines, bool reload = true) {
+  explicit SystemLocale(const std::string& lines) {
     file.open();
     file.write(lines.data(), static_cast<qint64>(lines.size()));
     file.flush();
     previous = setSystemLocaleConfigFiles({file.fileName().toStdString()});
-    if (reload)
-      FormatNumberText(nullptr, true);
   }
-  ~SystemLocale() {
-    setSystemLocaleConfigFiles(previous);
-    FormatNumberText(nullptr, true);
-  }
+  ~SystemLocale() { setSystemLocaleConfigFiles(previous); }
   QTemporaryFile file;
   std::vector<std::string> previous;
 };
 
 // The main window with its handlers reachable, and its controls as the user sees them.
 struct PriceDlgProbe : CPriceDlg {
-  using CPriceDlg::OnClose, CPriceDlg::OnKeepOnTop, CPriceDlg::OnSkill100, CPriceDlg::ToggleTopMost;
+  using CPriceDlg::OnClose, CPriceDlg::OnKeepOnTop, CPriceDlg::OnSelchangeItem, CPriceDlg::OnSkill100,
+      CPriceDlg::ToggleTopMost;
   QWidget* window() const { return GetSafeHwnd(); }
   QComboBox* items() const { return qobject_cast<QComboBox*>(controlWidget(IDC_ITEM)); }
   QLineEdit* rate() const { return qobject_cast<QLineEdit*>(controlWidget(IDC_RATE)); }
@@ -76,9 +85,6 @@ struct PriceDlgProbe : CPriceDlg {
   }
 };
 
-// What a screen reader finds, shown control by control: "name=figure; " (value of edit and list, else description).
-std::string readOut(const QWidget* window);
-
 // Runs body inside the main window's modal loop, then ends it with kEndedByTest unless body did; returns DoModal's
 // result.
 inline constexpr int kEndedByTest = -2;
@@ -91,8 +97,8 @@ inline QString storePath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
          QCoreApplication::applicationName() + ".ini";
 }
-// Headless Qt and the application in private directories, an en_US system locale, any uncollected message box a
-// failure.
+// Headless Qt and the application in private directories, an en_US system locale under a German user's environment
+// (whose numbers must change nothing), any uncollected message box a failure.
 void startHeadless(int& argc, char** argv);
 
 // A user's session for real processes: runtime, cache and configuration directories, and its processes (killed with

@@ -1,0 +1,31 @@
+// The executable's own resources, and message boxes as a hook that the window part of the layer shows on screen.
+#pragma once
+
+#include "framework/CString.h"
+#include "framework/Types.h"
+
+#include <functional>
+
+struct ResourceBytes {
+  const char* data = nullptr;
+  DWORD size = 0;
+};
+
+// A set of resources, by default the executable's own; tests put one of their own in its place.
+class CResourceModule {
+public:
+  virtual ~CResourceModule() = default;
+  // The bytes of resource (name, type) where they lie: {nullptr, 0} when there is none, {nullptr, size} when it exists
+  // but cannot be read in place.
+  virtual ResourceBytes FindResource(int name, int type) const;
+};
+using HINSTANCE = const CResourceModule*;
+HINSTANCE AfxGetResourceHandle();
+void AfxSetResourceHandle(HINSTANCE module);  // nullptr: the executable's own again
+
+// Hands the text to the current handler and returns its answer. Until a program sets one, the text goes to the error
+// stream as one line; a program with windows shows a box with an OK button instead.
+int AfxMessageBox(const char* text, UINT type = MB_OK, UINT helpId = 0);
+using MessageBoxHandler = std::function<int(const CString& text)>;
+// Sets the handler of every message box from now on and returns the one it replaces.
+MessageBoxHandler AfxSetMessageBoxHandler(MessageBoxHandler handler);

@@ -1,0 +1,98 @@
+// The window's side of pricing: what it shows for each row at each level, and one calculation for every change.
+#include "pricing/ItemFigures.h"
+#include "tests/support/Support.h"
+
+namespace {
+// The row shown as the window shows it: its texts and figures, a suit's parts instead of its rates.
+std::vector<QString> shownRow(const PriceDlgProbe& dlg) {
+  std::vector<QString> shown{dlg.shown(IDC_INGOTS), dlg.shown(IDC_IGTS_REQ2), dlg.shown(IDC_PRICE)};
+  for (const int id : {IDC_EXEC_RATE, IDC_NORM_RATE, IDC_BA_RATE, IDC_FAIL_RATE, IDC_DOA})
+    shown.push_back(dlg.controlWidget(id)->isVisibleTo(dlg.window()) ? dlg.shown(id) : QStringLiteral("(hidden)"));
+  const bool suit = dlg.controlWidget(IDC_SET_CONTENTS)->isVisibleTo(dlg.window());
+  shown.push_back(suit ? dlg.shown(IDC_SET_CONTENTS) : QStringLiteral("(hidden)"));
+  return shown;
+}
+
+std::vector<QString> expectedRow(const ItemFigures& figures) {
+  const Calculation& calculation = figures.calculation;
+  std::vector<QString> shown{figures.texts.ingots.toQString(), calculation.ingotsRequiredText.toQString(),
+                             calculation.priceText.toQString()};
+  for (const CString& rate : figures.texts.rates)
+    shown.push_back(calculation.isSuit ? QStringLiteral("(hidden)") : rate.toQString());
+  shown.push_back(calculation.isSuit ? figures.setContents.toQString() : QStringLiteral("(hidden)"));
+  return shown;
+}
+
+// A level is chosen from the menu or comes from the settings; either way it shows from the next refresh on.
+TEST(Display, ShowsThePricingCoresFiguresForEveryRowAtEveryLevel) {
+  withWindow([](PriceDlgProbe& dlg) {
+    dlg.rate()->setText(QStringLiteral("37"));
+    for (const SkillLevel& level : kSkillLevels) {
+      dlg.m_nLevel = level.commandId;
+      for (int row = 0; row < dlg.m_arrItem.GetSize(); ++row) {
+        dlg.items()->setCurrentIndex(row);
+        dlg.OnSelchangeItem();
+        EXPECT_EQ(shownRow(dlg), expectedRow(figuresAt(dlg, row, level, 37)))
+            << dlg.m_arrItem.GetAt(row) << " at " << level.level;
+      }
+    }
+  });
+}
+
+TEST(Display, StartsWithTheFirstRowAtLevel100) {
+  withWindow([](PriceDlgProbe& dlg) {
+    EXPECT_EQ(dlg.items()->currentIndex(), 0);
+    EXPECT_EQ(shownRow(dlg), expectedRow(figuresAt(dlg, 0, kSkillLevels.front(), 0)));
+  });
+}
+
+TEST(Display, WithoutItemsShowsNoFigureAndNoMessage) {
+  const TableModule none(std::nullopt);
+  const CollectedMessages messages;
+  withWindow([](PriceDlgProbe& dlg) {
+    dlg.rate()->setText(QStringLiteral("12"));
+    std::vector<QString> empty(8);
+    empty.emplace_back(QStringLiteral("(hidden)"));
+    EXPECT_EQ(shownRow(dlg), empty);
+  });
+  EXPECT_EQ(messages.texts, std::vector<CString>{});
+}
+
+// An item without ingots shows its message at every calculation, so the messages count the calculations; the arrow
+// keys step the Rate as the arrows do, and up at the top recalculates as any step does.
+TEST(Display, CalculatesOnceForEveryChangeOfItemLevelOrRate) {
+  const TableModule table(tableRow("Cracked Mould", "none") + tableRow("Sliver", "0.9"));
+  CollectedMessages messages;
+  withWindow([&](PriceDlgProbe& dlg) {
+    const auto type = [&](const char* text) {
+      dlg.rate()->setText(QString::fromLatin1(text));
+    };
+    const auto key = [&](Qt::Key key) {
+      QTest::keyClick(dlg.rate(), key);
+    };
+    const std::tuple<const char*, std::function<void()>, const char*> changes[] = {
+        {"start-up", [] {}, "0"},
+        {"selection", [&] { dlg.choose("Sliver"); }, "0"},
+        {"level command", [&] { dlg.OnSkill100(); }, "0"},
+        {"typed Rate written back", [&] { type("012"); }, "12"},
+        {"step up", [&] { key(Qt::Key_Up); }, "13"},
+        {"Rate 9999 typed", [&] { type("9999"); }, "9999"},
+        {"step up at the top", [&] { key(Qt::Key_Up); }, "9999"},
+        {"step down", [&] { key(Qt::Key_Down); }, "9998"},
+        {"Rate 1 typed", [&] { type("1"); }, "1"},
+        {"step down to 0", [&] { key(Qt::Key_Down); }, "0"},
+    };
+    for (const auto& [change, make, rate] : changes) {
+      SCOPED_TRACE(change);
+      make();
+      EXPECT_EQ(messages.texts, std::vector<CString>{"Invalid value entered for Ingots"});
+      EXPECT_EQ(dlg.rate()->text(), rate);
+      EXPECT_EQ(dlg.shown(IDC_IGTS_REQ2), "0.00");
+      EXPECT_EQ(dlg.shown(IDC_PRICE), "0");
+      messages.texts.clear();
+    }
+    key(Qt::Key_Down);
+    EXPECT_EQ(messages.texts, std::vector<CString>{}) << "a Rate of 0 is not stepped down, nor recalculated";
+  });
+}
+}  // namespace
