@@ -1,8 +1,9 @@
 // The locale the system-wide configuration names, its number items from ICU, read once, and the price formatter.
 #include "framework/Locale.h"
 
-#include <unicode/decimfmt.h>
 #include <unicode/resbund.h>
+#include <unicode/uenum.h>
+#include <unicode/uloc.h>
 
 #include <algorithm>
 #include <cctype>
@@ -10,7 +11,6 @@
 #include <cstring>
 #include <fstream>
 #include <map>
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -57,44 +57,72 @@ std::string systemLocaleName() {
   return {};  // the C locale
 }
 
-// The ICU locale for a POSIX name such as "de_DE.UTF-8@euro" (neither codeset nor modifier changes how numbers are
-// written), with Latin digits, whose separators go with the ASCII digits the formatter writes. "C", "POSIX" and names
-// ICU has no data for are the C locale: ICU would answer them with its default, from the user's environment.
-icu::Locale icuLocaleFor(const std::string& posixName) {
+// Whether ICU has data for the language, from its list of locales alone: opening a name it does not know would fall
+// back to the user's locale, from the environment.
+bool knownLanguage(const std::string& language) {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::LocalUEnumerationPointer locales(uloc_openAvailableByType(ULOC_AVAILABLE_WITH_LEGACY_ALIASES, &status));
+  while (const char* locale = uenum_next(locales.getAlias(), nullptr, &status))
+    if (language == locale)
+      return true;
+  return false;
+}
+
+// ICU's data for a POSIX locale name such as "de_DE.UTF-8@euro" (neither codeset nor modifier changes how numbers are
+// written), or none for the C locale: "C", "POSIX", a name that is no plain locale name, and one whose language ICU
+// does not know.
+std::optional<icu::ResourceBundle> localeData(const std::string& posixName) {
   const std::string base = posixName.substr(0, posixName.find_first_of(".@"));
+  const std::string language = base.substr(0, base.find_first_of("_-"));
   const auto plain = [](char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-';
   };
-  std::string id = "en_US_POSIX";
-  if (!base.empty() && std::ranges::all_of(base, plain) && base != "C" && base != "POSIX") {
-    const icu::Locale candidate(base.c_str());  // bogus when too long
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::ResourceBundle data(nullptr, candidate, status);
-    if (!candidate.isBogus() && U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING)
-      id = candidate.getName();
-  }
-  return icu::Locale((id + "@numbers=latn").c_str());
+  if (base == "C" || base == "POSIX" || !std::ranges::all_of(base, plain) || !knownLanguage(language))
+    return {};
+  UErrorCode status = U_ZERO_ERROR;
+  icu::ResourceBundle data(nullptr, icu::Locale(base.c_str()), status);
+  return U_SUCCESS(status) ? std::optional(data) : std::nullopt;
 }
 
-// The leading zero and the negative order are the platform's usual ones: no price is negative, and an amount below 1
-// is written as "0" before it reaches the formatter, so neither is ever shown.
-NumberItems itemsOf(const icu::Locale& locale) {
+// One text of the locale's number data for Latin digits, which go with the ASCII digits the formatter writes,
+// inherited from its parent locales where it has none of its own.
+std::string latinNumberText(icu::ResourceBundle& locale, const char* key) {
   UErrorCode status = U_ZERO_ERROR;
-  const std::unique_ptr<icu::NumberFormat> format(icu::NumberFormat::createInstance(locale, status));
-  const auto* decimal = dynamic_cast<const icu::DecimalFormat*>(format.get());
+  const icu::UnicodeString text =
+      locale.getWithFallback((std::string("NumberElements/latn/") + key).c_str(), status).getString(status);
+  std::string utf8;
+  if (U_SUCCESS(status))
+    text.toUTF8String(utf8);
+  return utf8;
+}
+
+// The group size next to the decimal sign in a decimal pattern such as "#,##,##0.###": the digits after the last
+// grouping sign of its whole part, 0 where it has none.
+int groupingSize(std::string_view pattern) {
+  pattern = pattern.substr(0, pattern.find_first_of(".;"));
+  const std::size_t comma = pattern.rfind(',');
+  if (comma == pattern.npos)
+    return 0;
+  const std::string_view group = pattern.substr(comma + 1);
+  return static_cast<int>(std::min(group.find_first_not_of("#@0123456789"), group.size()));
+}
+
+// Only the locale's separators and group size come from ICU, not a whole number formatter. The leading zero and the
+// negative order are the platform's usual ones: no price is negative, and an amount below 1 is written as "0" before
+// it reaches the formatter, so neither is ever shown.
+NumberItems itemsOf(const std::string& posixName) {
   NumberItems items{{LOCALE_ILZERO, "1"},
-                    {LOCALE_SGROUPING, "0"},
+                    {LOCALE_SGROUPING, "0;0"},
                     {LOCALE_SDECIMAL, "."},
                     {LOCALE_STHOUSAND, ","},
                     {LOCALE_INEGNUMBER, "1"}};
-  if (!decimal)
+  std::optional<icu::ResourceBundle> locale = localeData(posixName);
+  if (!locale)
     return items;
-  // The group size next to the decimal sign, and a last 0 for "repeat it": the program reads the leading size only.
-  items[LOCALE_SGROUPING] = std::to_string(decimal->isGroupingUsed() ? decimal->getGroupingSize() : 0) + ";0";
-  const icu::DecimalFormatSymbols& symbols = *decimal->getDecimalFormatSymbols();
-  items[LOCALE_SDECIMAL] = items[LOCALE_STHOUSAND] = "";
-  symbols.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol).toUTF8String(items[LOCALE_SDECIMAL]);
-  symbols.getSymbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol).toUTF8String(items[LOCALE_STHOUSAND]);
+  // The group size, and a last 0 for "repeat it": the program reads the leading size only.
+  items[LOCALE_SGROUPING] = std::to_string(groupingSize(latinNumberText(*locale, "patterns/decimalFormat"))) + ";0";
+  items[LOCALE_SDECIMAL] = latinNumberText(*locale, "symbols/decimal");
+  items[LOCALE_STHOUSAND] = latinNumberText(*locale, "symbols/group");
   return items;
 }
 
@@ -145,7 +173,7 @@ std::vector<std::string> setSystemLocaleConfigFiles(std::vector<std::string> pat
 // too small for any text.
 int GetLocaleInfoA(LCID /*locale*/, LCTYPE type, char* buffer, int size) {
   if (systemItems.empty())
-    systemItems = itemsOf(icuLocaleFor(systemLocaleName()));
+    systemItems = itemsOf(systemLocaleName());
   const auto item = systemItems.find(type);
   return item == systemItems.end() ? 0 : copyOut(item->second, buffer, size);
 }
