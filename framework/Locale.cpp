@@ -68,61 +68,44 @@ bool knownLanguage(const std::string& language) {
   return false;
 }
 
-// ICU's data for a POSIX locale name such as "de_DE.UTF-8@euro" (neither codeset nor modifier changes how numbers are
-// written), or none for the C locale: "C", "POSIX", a name that is no plain locale name, and one whose language ICU
-// does not know.
-std::optional<icu::ResourceBundle> localeData(const std::string& posixName) {
-  const std::string base = posixName.substr(0, posixName.find_first_of(".@"));
-  const std::string language = base.substr(0, base.find_first_of("_-"));
-  const auto plain = [](char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-';
-  };
-  if (base == "C" || base == "POSIX" || !std::ranges::all_of(base, plain) || !knownLanguage(language))
-    return {};
-  UErrorCode status = U_ZERO_ERROR;
-  icu::ResourceBundle data(nullptr, icu::Locale(base.c_str()), status);
-  return U_SUCCESS(status) ? std::optional(data) : std::nullopt;
-}
-
-// One text of the locale's number data for Latin digits, which go with the ASCII digits the formatter writes,
-// inherited from its parent locales where it has none of its own.
-std::string latinNumberText(icu::ResourceBundle& locale, const char* key) {
-  UErrorCode status = U_ZERO_ERROR;
-  const icu::UnicodeString text =
-      locale.getWithFallback((std::string("NumberElements/latn/") + key).c_str(), status).getString(status);
-  std::string utf8;
-  if (U_SUCCESS(status))
-    text.toUTF8String(utf8);
-  return utf8;
-}
-
-// The group size next to the decimal sign in a decimal pattern such as "#,##,##0.###": the digits after the last
-// grouping sign of its whole part, 0 where it has none.
-int groupingSize(std::string_view pattern) {
-  pattern = pattern.substr(0, pattern.find_first_of(".;"));
-  const std::size_t comma = pattern.rfind(',');
-  if (comma == pattern.npos)
-    return 0;
-  const std::string_view group = pattern.substr(comma + 1);
-  return static_cast<int>(std::min(group.find_first_not_of("#@0123456789"), group.size()));
-}
-
-// Only the locale's separators and group size come from ICU, not a whole number formatter. The leading zero and the
-// negative order are the platform's usual ones: no price is negative, and an amount below 1 is written as "0" before
-// it reaches the formatter, so neither is ever shown.
+// The number items of a POSIX locale name such as "de_DE.UTF-8@euro" (neither codeset nor modifier changes how numbers
+// are written): only the separators and the group size of ICU's data for Latin digits, which go with the ASCII digits
+// the formatter writes, inherited from the parent locales. "C", "POSIX", a name that is no plain locale name and a
+// language ICU does not know are the C locale, with no ICU data opened. The leading zero and the negative order are the
+// platform's usual ones: no price is negative, and an amount below 1 is written as "0" before it reaches the formatter,
+// so neither is ever shown.
 NumberItems itemsOf(const std::string& posixName) {
   NumberItems items{{LOCALE_ILZERO, "1"},
                     {LOCALE_SGROUPING, "0;0"},
                     {LOCALE_SDECIMAL, "."},
                     {LOCALE_STHOUSAND, ","},
                     {LOCALE_INEGNUMBER, "1"}};
-  std::optional<icu::ResourceBundle> locale = localeData(posixName);
-  if (!locale)
+  const std::string base = posixName.substr(0, posixName.find_first_of(".@"));
+  const auto plain = [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-';
+  };
+  if (base == "C" || base == "POSIX" || !std::ranges::all_of(base, plain) ||
+      !knownLanguage(base.substr(0, base.find_first_of("_-"))))
     return items;
-  // The group size, and a last 0 for "repeat it": the program reads the leading size only.
-  items[LOCALE_SGROUPING] = std::to_string(groupingSize(latinNumberText(*locale, "patterns/decimalFormat"))) + ";0";
-  items[LOCALE_SDECIMAL] = latinNumberText(*locale, "symbols/decimal");
-  items[LOCALE_STHOUSAND] = latinNumberText(*locale, "symbols/group");
+  UErrorCode status = U_ZERO_ERROR;
+  icu::ResourceBundle locale(nullptr, icu::Locale(base.c_str()), status);
+  const auto latin = [&](const char* key) {
+    std::string utf8;
+    UErrorCode found = status;
+    locale.getWithFallback((std::string("NumberElements/latn/") + key).c_str(), found)
+        .getString(found)
+        .toUTF8String(utf8);
+    return U_SUCCESS(found) ? utf8 : std::string();
+  };
+  if (U_FAILURE(status))
+    return items;
+  items[LOCALE_SDECIMAL] = latin("symbols/decimal");
+  items[LOCALE_STHOUSAND] = latin("symbols/group");
+  // The digits between the last grouping sign and the decimal sign of a pattern such as "#,##,##0.###", and a last 0
+  // for "repeat it": the program reads the leading size only.
+  const std::string pattern = latin("patterns/decimalFormat");
+  const std::size_t point = std::min(pattern.find_first_of(".;"), pattern.size()), comma = pattern.rfind(',', point);
+  items[LOCALE_SGROUPING] = std::to_string(comma == pattern.npos ? 0 : point - comma - 1) + ";0";
   return items;
 }
 
