@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cctype>
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -21,8 +23,8 @@ using NumberItems = std::map<LCTYPE, std::string>;
 NumberItems systemItems;  // empty until read
 
 std::string_view trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t\r");
-  return first == text.npos ? std::string_view() : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  return first == text.npos ? std::string_view() : text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 // The numeric locale that the first configuration file naming one sets, as a shell sourcing it would see it:
@@ -30,9 +32,13 @@ std::string_view trimmed(std::string_view text) {
 // LC_NUMERIC over LANG.
 std::string systemLocaleName() {
   for (const std::string& path : configFiles) {
-    std::ifstream file(path);
+    // The C library's streams, which every process has set up already: one of the C++ streams would bring a third of
+    // a megabyte of their code and tables into memory for this one read.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "re"), std::fclose);
     std::map<std::string, std::string, std::less<>> variables;
-    for (std::string line; std::getline(file, line);) {
+    char* line = nullptr;  // as long as the line, made and grown by getline
+    std::size_t size = 0;
+    while (file && getline(&line, &size, file.get()) >= 0) {
       std::string_view text = trimmed(line);
       if (text.starts_with("export ") || text.starts_with("export\t"))
         text = trimmed(text.substr(7));
@@ -50,6 +56,7 @@ std::string systemLocaleName() {
       }
       variables[std::string(text.substr(0, equals))] = value;
     }
+    std::free(line);
     for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"})
       if (!variables[name].empty())
         return variables[name];
