@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QComboBox;
+
 class CWnd {
 public:
   CWnd() = default;
@@ -36,7 +38,8 @@ protected:
 
 class CStatic : public CWnd {};
 
-// A drop-down list. Changing it from code raises no selection-change notification; only the user does.
+// A drop-down list, bound to its control before use. Changing it from code raises no selection-change notification;
+// only the user does.
 class CComboBox : public CWnd {
 public:
   void ResetContent();
@@ -44,6 +47,9 @@ public:
   void SetCurSel(int index);
   int GetCurSel() const;  // -1 without a selection
   void GetLBText(int index, CString& text) const;
+
+private:
+  QComboBox* list() const;
 };
 
 // The text of a static or an edit, and setting it.
