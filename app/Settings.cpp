@@ -66,8 +66,9 @@ void CPriceDlg::restoreSettings() {
   m_bTopMost = readSetting(kTop) == 0;
   ToggleTopMost();
 
-  // Takes effect at the next refresh; the display of start-up stays at the level it was made with.
-  m_nLevel = skillLevelOf(readSetting(kLevel)).commandId;  // one of the six, else 100
+  // One of the six levels, else 100. It takes effect at the next refresh; the display of start-up stays at the level
+  // it was made with.
+  m_nLevel = skillLevelOf(readSetting(kLevel)).commandId;
 }
 
 void CPriceDlg::OnClose() {
