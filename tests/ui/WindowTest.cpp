@@ -2,6 +2,7 @@
 #include "tests/support/Support.h"
 
 #include <QAbstractButton>
+#include <QDesktopServices>
 #include <QMenu>
 #include <QPushButton>
 
@@ -50,6 +51,25 @@ TEST(Window, EscapeAndModifiedEnterLeaveItOpen) {
       QTest::keyClick(dlg.rate(), key, modifiers);
   };
   EXPECT_EQ(withWindow(pressAll), kEndedByTest);
+}
+
+class ManualPages : public QObject {
+  Q_OBJECT
+public:
+  QList<QUrl> opened;
+public Q_SLOTS:
+  void open(const QUrl& url) { opened << url; }
+};
+
+TEST(Window, F1AloneOpensTheManualPage) {
+  ManualPages desktop;
+  QDesktopServices::setUrlHandler(QStringLiteral("man"), &desktop, "open");
+  withWindow([](PriceDlgProbe& dlg) {
+    QTest::keyClick(dlg.items(), Qt::Key_F2);
+    QTest::keyClick(dlg.items(), Qt::Key_F1);
+  });
+  QDesktopServices::unsetUrlHandler(QStringLiteral("man"));
+  EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("man:") + QCoreApplication::applicationName())});
 }
 
 // Opens the menu with ask and, from inside it, checks its entries ("(o)" a radio mark, "[x]" a check mark, "grey" not
@@ -206,3 +226,5 @@ TEST(AboutBox, OpensOverTheWindowWithTheAddressToCopyAndNoButton) {
   }
 }
 }  // namespace
+
+#include "WindowTest.moc"
