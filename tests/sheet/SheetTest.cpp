@@ -81,6 +81,24 @@ TEST(Sheet, TakesItsArgumentsOrRefusesThemInOneLineWithStatus2) {
   }
 }
 
+// In CSV, where one row holds every level, the first level's figures order the rows.
+TEST(Sheet, SortsItsRowsByTheKeyAsked) {
+  const std::pair<QStringList, const char*> cases[] = {
+      {{"--sort", "name"}, "*Bastard Combo"},
+      {{"--sort", "ingots"}, "Dagger"},
+      {{"--sort", "price", "--level", "90"}, "Plate Breastpiece"},
+      {{"--sort", "price", "--level", "all", "--csv"}, "Dagger,"},
+      {{}, "Axe "},
+  };
+  for (const auto& [arguments, first] : cases) {
+    std::istringstream lines(sheet(arguments).out);
+    std::string line;
+    while (std::getline(lines, line) && (line.starts_with("Skill") || line.starts_with("Item"))) {
+    }
+    EXPECT_TRUE(line.starts_with(first)) << arguments.join(' ') << ": " << line;
+  }
+}
+
 TEST(Sheet, HelpAndVersionComeFromTheCommandLineParser) {
   const Outcome help = sheet({"--help"});
   EXPECT_EQ(help.status, kSheetPrinted);

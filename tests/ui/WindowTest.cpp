@@ -64,8 +64,9 @@ public Q_SLOTS:
 TEST(Window, F1AloneOpensTheManualPage) {
   ManualPages desktop;
   QDesktopServices::setUrlHandler(QStringLiteral("man"), &desktop, "open");
-  withWindow([](PriceDlgProbe& dlg) {
+  withWindow([&](PriceDlgProbe& dlg) {
     QTest::keyClick(dlg.items(), Qt::Key_F2);
+    EXPECT_TRUE(desktop.opened.isEmpty());
     QTest::keyClick(dlg.items(), Qt::Key_F1);
   });
   QDesktopServices::unsetUrlHandler(QStringLiteral("man"));
