@@ -47,11 +47,6 @@ QRect toPixels(const BaseUnits& units, int x, int y, int cx, int cy) {
   return {topLeft, QPoint(edge(x + cx, units.cx, 4) - 1, edge(y + cy, units.cy, 8) - 1)};
 }
 
-// A sunken static is a box that shows a figure.
-bool isValueBox(const DialogControl& control) {
-  return control.kind == ControlKind::Static && (control.styles & SS_SUNKEN);
-}
-
 // The font's average character width and its line height in whole pixels, so that eight units hold one line. The
 // template was drawn for "MS Sans Serif", narrower than most fallbacks: where a one-line caption would not fit its box,
 // the unit widens until it does, so the window keeps its proportions rather than cutting a caption.
@@ -60,7 +55,7 @@ BaseUnits baseUnits(const QFont& font, const DialogTemplate& dialogTemplate) {
   const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   BaseUnits units{metrics.horizontalAdvance(alphabet) / alphabet.size(), static_cast<int>(std::ceil(metrics.height()))};
   for (const DialogControl& control : dialogTemplate.controls) {
-    if (control.kind != ControlKind::Static || isValueBox(control) || std::strchr(control.text, '\n'))
+    if (control.kind != ControlKind::Static || (control.styles & SS_SUNKEN) || std::strchr(control.text, '\n'))
       continue;
     // A pixel more covers the rounding of the box's edges.
     units.cx = std::max(units.cx,
@@ -69,11 +64,9 @@ BaseUnits baseUnits(const QFont& font, const DialogTemplate& dialogTemplate) {
   return units;
 }
 
-QLabel* makeStatic(QWidget* parent, const DialogControl& control, bool valueBox) {
+// A label's text is its accessible name, so a screen reader speaks a box's figure, under the caption that names it.
+QLabel* makeStatic(QWidget* parent, const DialogControl& control) {
   auto* label = new QLabel(parent);
-  // A box that shows a figure is read out as its caption (or its own name) with the figure as description; Qt would
-  // read a label's text as its name.
-  label->setProperty("valueBox", valueBox);
   setWindowText(label, control.text);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
@@ -135,7 +128,7 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
     QWidget* answering = nullptr;
     switch (control.kind) {
       case ControlKind::Static:
-        placed = makeStatic(window, control, isValueBox(control));
+        placed = makeStatic(window, control);
         break;
       case ControlKind::Icon:
         placed = new QLabel(window);
@@ -174,15 +167,13 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
     controls.emplace_back(control.id, answering ? answering : placed);
   }
 
-  // Each caption names its control, for assistive tools, once both exist; the Rate edit through its box.
+  // Each caption labels its control for assistive tools, once both exist; the Rate edit through its box.
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const auto named = std::ranges::find(controls, rows[i].captionFor, &std::pair<int, QWidget*>::first);
     if (named == controls.end())
       continue;  // no control has the id 0 of a caption for nothing
     QWidget* target = named->second == (spin ? spin->lineEdit() : nullptr) ? spin : named->second;
     static_cast<QLabel*>(controls[i].second)->setBuddy(target);
-    if (qobject_cast<QLabel*>(target))
-      target->setAccessibleName(QString::fromUtf8(rows[i].text));  // Qt names no label by its buddy
   }
   return controls;
 }
