@@ -17,16 +17,24 @@
 namespace {
 // The edit and its arrows in one box, stepped by arrows, keys and wheel, faster while an arrow is held down. The
 // original's default range runs from 100 down to 0, so an up step proposes a change of -1, which the dialog decides on.
-// QAbstractSpinBox validates no text of its own, so anything can be typed.
+// QAbstractSpinBox validates no text of its own, so anything can be typed. Its menu request is the dialog's. Qt's
+// accessibility reads value, step and bounds (the dialog's) from properties so named, and sets a value in steps.
 class SpinEdit final : public QAbstractSpinBox {
+  Q_OBJECT
+  Q_PROPERTY(int value READ value WRITE setValue)
+
 public:
   SpinEdit(QWidget* parent, std::function<void(int)> propose)
       : QAbstractSpinBox(parent), m_propose(std::move(propose)) {
     setAccelerated(true);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setProperty("stepSize", 1);
   }
   using QAbstractSpinBox::lineEdit;
   void stepBy(int steps) override { m_propose(-steps); }
   StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+  int value() const { return lineEdit()->text().toInt(); }
+  void setValue(int value) { stepBy(value - this->value()); }
 
 private:
   std::function<void(int)> m_propose;
@@ -177,3 +185,5 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
   }
   return controls;
 }
+
+#include "DialogBuilder.moc"
