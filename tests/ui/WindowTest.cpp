@@ -1,6 +1,7 @@
 // The main window as its user meets it: its title, the Rate edit, keys, the menu, the About box, no text cut off.
 #include "tests/support/Support.h"
 
+#include <qpa/qwindowsysteminterface.h>
 #include <QAbstractButton>
 #include <QDesktopServices>
 #include <QMenu>
@@ -85,7 +86,8 @@ std::vector<std::string> entriesOf(const QMenu* menu) {
   return entries;
 }
 
-// Opens the menu with ask and, from inside it, checks its entries and where it opened, then presses key on entry.
+// Opens the menu with ask and, from inside it, checks its entries, where it opened and the entry in focus (none from
+// the mouse), then presses key on entry.
 void fromMenu(PriceDlgProbe& dlg, const std::function<void()>& ask, const std::vector<std::string>& entries, QPoint at,
               int entry, Qt::Key key) {
   bool opened = false;
@@ -94,6 +96,8 @@ void fromMenu(PriceDlgProbe& dlg, const std::function<void()>& ask, const std::v
     auto* menu = qobject_cast<QMenu*>(popup);
     EXPECT_EQ(entriesOf(menu), entries);
     EXPECT_EQ(popup->pos(), at);
+    const bool fromKeyboard = at == dlg.window()->frameGeometry().topLeft();
+    EXPECT_EQ(menu->activeAction(), fromKeyboard ? menu->actions().at(0) : nullptr) << "Skill = 100 in focus";
     const int level = dlg.m_nLevel;
     menu->setActiveAction(menu->actions().at(entry));
     QTest::keyClick(menu, key);
@@ -118,6 +122,12 @@ const std::vector<std::string> kMenuAt100{"Skill = 100 (o)",
 
 void askFromKeyboard(PriceDlgProbe& dlg) {
   QTest::keyClick(dlg.rate(), Qt::Key_F10, Qt::ShiftModifier);
+}
+
+// The Menu key as the desktop reports it: a request from the keyboard to the window, for the control in focus.
+void askWithTheMenuKey(QWidget* focus) {
+  focus->setFocus();
+  QWindowSystemInterface::handleContextMenuEvent(focus->window()->windowHandle(), false, {}, {}, {});
 }
 
 void askWithTheMouse(PriceDlgProbe& dlg, QPoint at) {
@@ -150,14 +160,15 @@ TEST(Menu, FromTheMouseOpensAtThePointerAndKeepOnTopTurnsOff) {
   });
 }
 
-TEST(Menu, DismissedChangesNothing) {
+TEST(Menu, FromTheMenuKeyInTheItemListOpensAtTheWindowsCornerAndDismissedChangesNothing) {
   withWindow([](PriceDlgProbe& dlg) {
     dlg.price("Axe", ID_SKILL_80, "12");
     std::vector<std::string> entries = kMenuAt100;
     entries[0] = "Skill = 100";
     entries[2] = "Skill = 80 (o) grey";
     fromMenu(
-        dlg, [&] { askFromKeyboard(dlg); }, entries, dlg.window()->frameGeometry().topLeft(), 0, Qt::Key_Escape);
+        dlg, [&] { askWithTheMenuKey(dlg.items()); }, entries, dlg.window()->frameGeometry().topLeft(), 0,
+        Qt::Key_Escape);
     EXPECT_EQ(dlg.m_nLevel, ID_SKILL_80);
     EXPECT_FALSE(dlg.m_bTopMost);
   });
