@@ -106,7 +106,9 @@ QComboBox* makeComboBox(QWidget* parent, const DialogControl& control, const Con
   combo->setContextMenuPolicy(Qt::NoContextMenu);  // a right-click or the Menu key on it is the dialog's request
   QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
                    [notify, id = control.id] { notify(CBN_SELCHANGE, id, {}); });
-  // The template's height is that of the opened list; the closed box is as tall as its font needs.
+  // The template's height is that of the opened list, which drops below the box with a scroll bar, rather than over it
+  // as tall as the screen as some styles would; the closed box is as tall as its font needs.
+  combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   const int closed = combo->sizeHint().height();
   combo->setMaxVisibleItems(std::max(1, (area.height() - closed) / combo->fontMetrics().height()));
   area.setHeight(closed);

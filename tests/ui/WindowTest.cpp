@@ -3,9 +3,11 @@
 
 #include <qpa/qwindowsysteminterface.h>
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 TEST(Window, IsTitledQuenchmarkAndStartsWithTheFocusOnTheItemList) {
@@ -171,6 +173,18 @@ TEST(Menu, FromTheMenuKeyInTheItemListOpensAtTheWindowsCornerAndDismissedChanges
         Qt::Key_Escape);
     EXPECT_EQ(dlg.m_nLevel, ID_SKILL_80);
     EXPECT_FALSE(dlg.m_bTopMost);
+  });
+}
+
+// The opened list and the closed box take the template's 130 units of height, give or take a row.
+TEST(Window, TheItemListOpensAsTallAsTheTemplateWithAScrollBar) {
+  withWindow([](PriceDlgProbe& dlg) {
+    dlg.window()->move(0, 0);  // room below for the list at any scale
+    dlg.items()->showPopup();
+    const int opened = dlg.items()->view()->window()->height() + dlg.items()->height();
+    EXPECT_NEAR(opened, dlg.window()->height() * 130 / 78, dlg.items()->fontMetrics().height());
+    EXPECT_TRUE(dlg.items()->view()->verticalScrollBar()->isVisible());
+    dlg.items()->hidePopup();
   });
 }
 
