@@ -232,6 +232,11 @@ TEST(Layout, CutsOffNothingAndIsNoWiderThanItsCaptionsNeed) {
       sizes[points] = dlg.window()->size();
       onNextPopup([&](QWidget* box) {
         expectNothingCutOff(box, size + ", About box");
+        // At the template's text size the icon is drawn at least as large as it shows at this scale, never enlarged.
+        const QLabel* icon = box->findChild<QLabel*>();
+        const qreal shown = std::min(icon->width(), icon->height()) * icon->devicePixelRatio();
+        EXPECT_TRUE(points > 8.0 || std::ranges::any_of(dlg.window()->windowIcon().availableSizes(),
+                                                        [&](QSize drawn) { return drawn.width() >= shown; }));
         box->close();
       });
       QTest::mouseClick(qobject_cast<QAbstractButton*>(dlg.controlWidget(IDC_ABOUT)), Qt::LeftButton);
