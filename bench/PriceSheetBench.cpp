@@ -35,8 +35,6 @@ void BM_WholeCommand(benchmark::State& state, QStringList arguments) {
 }  // namespace
 
 BENCHMARK(BM_PriceEveryLevel)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_WholeCommand, all_levels_text, QStringList{"--level", "all"})
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_WholeCommand, all_levels_csv_by_price,
-                  QStringList{"--level", "all", "--csv", "--sort", "price"})
+BENCHMARK_CAPTURE(BM_WholeCommand, all_levels_text, QStringList{"--level", "all"})->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WholeCommand, all_levels_csv_by_price, QStringList{"--level", "all", "--csv", "--sort", "price"})
     ->Unit(benchmark::kMicrosecond);

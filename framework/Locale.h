@@ -30,8 +30,9 @@ struct NUMBERFMT {
 
 // Both write their text (UTF-8) with its terminator and return the characters written; with size 0 they write nothing
 // and return the size needed. 0 on failure: an unknown item, a value that is not an optional "-", digits and at
-// most one "." with at most NumDigits digits, or a buffer too small. The locale is always the system default's; the number format takes no
-// flags and needs a value and a record with both separators. The locale's items are read once per run.
+// most one "." with at most NumDigits digits, or a buffer too small. The locale is always the system default's; the
+// number format takes no flags and needs a value and a record with both separators. The locale's items are read once
+// per run.
 int GetLocaleInfoA(LCID locale, LCTYPE type, char* buffer, int size);
 int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFMT* format, char* buffer, int size);
 

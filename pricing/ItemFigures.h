@@ -22,7 +22,7 @@ struct ItemTexts {
 // What the calculation makes of a row's texts at a Rate.
 struct Calculation {
   bool isSuit = false;
-  bool invalidIngots = false;  // an item whose Ingots text reads as no ingots (0, empty, not a number): all is 0
+  bool invalidIngots = false;   // an item whose Ingots text reads as no ingots (0, empty, not a number): all is 0
   double ingotsRequired = 0.0;  // net ingots for one exceptional piece; a suit's stored total, decimals kept
   double price = 0.0;
   CString ingotsRequiredText;  // two decimals, "." whatever the locale

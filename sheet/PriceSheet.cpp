@@ -29,9 +29,15 @@ std::vector<const SheetRow*> sortedRows(const PriceSheet& sheet, SheetSort sort,
   for (const SheetRow& row : sheet.rows)
     rows.push_back(&row);
   // The ingots per attempt, read as the text's leading number (a suit's total keeps its decimals).
-  const auto ingots = [](const SheetRow* row) { return std::atof(row->first().texts.ingots.c_str()); };
-  const auto price = [group](const SheetRow* row) { return row->figures.at(group).calculation.price; };
-  const auto name = [](const SheetRow* row) -> const CString& { return row->first().texts.name; };
+  const auto ingots = [](const SheetRow* row) {
+    return std::atof(row->first().texts.ingots.c_str());
+  };
+  const auto price = [group](const SheetRow* row) {
+    return row->figures.at(group).calculation.price;
+  };
+  const auto name = [](const SheetRow* row) -> const CString& {
+    return row->first().texts.name;
+  };
   switch (sort) {
     case SheetSort::table:
       break;

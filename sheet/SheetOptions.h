@@ -7,7 +7,12 @@
 #include <string>
 #include <vector>
 
-enum class SheetSort { table, name, ingots, price };
+enum class SheetSort {
+  table,
+  name,
+  ingots,
+  price
+};
 
 struct SheetOptions {
   int rate = 12;
@@ -17,7 +22,12 @@ struct SheetOptions {
 };
 
 struct SheetCommandLine {
-  enum Action { run, help, version, error };
+  enum Action {
+    run,
+    help,
+    version,
+    error
+  };
   Action action = run;
   SheetOptions options;
   std::string text;  // help: the help text; version: the version line; error: one line naming the problem
