@@ -51,6 +51,11 @@ void CMenu::CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT /
 }
 
 void CMenu::TrackPopupMenu(UINT /*nFlags: left-aligned, either button*/, int x, int y, CWnd* pWnd) {
+  // Asked for from the keyboard, the menu opens with its first entry that can be chosen in focus, for a screen reader.
+  const QList<QAction*> entries = m_hMenu ? m_hMenu->actions() : QList<QAction*>();
+  const auto first = std::ranges::find_if(entries, [](QAction* a) { return a->isEnabled() && !a->isSeparator(); });
+  if (first != entries.end() && pWnd && pWnd->handlingKeyboardRequest())
+    m_hMenu->setActiveAction(*first);
   const QAction* chosen = m_hMenu ? m_hMenu->exec(QPoint(x, y)) : nullptr;
   if (chosen && pWnd)
     pWnd->PostCommand(chosen->data().toInt());

@@ -20,12 +20,8 @@ CString windowText(const QWidget* widget) {
 void setWindowText(QWidget* widget, const CString& text) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget))
     edit->setText(text.toQString());
-  auto* label = qobject_cast<QLabel*>(widget);
-  if (!label)
-    return;
-  label->setText(text.toQString());
-  if (label->property("valueBox").toBool())
-    label->setAccessibleDescription(label->text());
+  if (auto* label = qobject_cast<QLabel*>(widget))
+    label->setText(text.toQString());
 }
 
 void CWnd::ShowWindow(int nCmdShow) {

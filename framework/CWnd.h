@@ -28,6 +28,8 @@ public:
   // Hands the command to the window's message map once the running handler has returned; a window that is gone by then
   // never sees it. Only dialogs have a message map.
   virtual void PostCommand(int /*id*/) {}
+  // Whether the message being handled is a menu request from the keyboard. Only dialogs receive one.
+  virtual bool handlingKeyboardRequest() const { return false; }
 
   static const CWnd wndTopMost, wndNoTopMost;
 

@@ -17,16 +17,24 @@
 namespace {
 // The edit and its arrows in one box, stepped by arrows, keys and wheel, faster while an arrow is held down. The
 // original's default range runs from 100 down to 0, so an up step proposes a change of -1, which the dialog decides on.
-// QAbstractSpinBox validates no text of its own, so anything can be typed.
+// QAbstractSpinBox validates no text of its own, so anything can be typed. Its menu request is the dialog's. Qt's
+// accessibility reads value, step and bounds (the dialog's) from properties so named, and sets a value in steps.
 class SpinEdit final : public QAbstractSpinBox {
+  Q_OBJECT
+  Q_PROPERTY(int value READ value WRITE setValue)
+
 public:
   SpinEdit(QWidget* parent, std::function<void(int)> propose)
       : QAbstractSpinBox(parent), m_propose(std::move(propose)) {
     setAccelerated(true);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setProperty("stepSize", 1);
   }
   using QAbstractSpinBox::lineEdit;
   void stepBy(int steps) override { m_propose(-steps); }
   StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+  int value() const { return lineEdit()->text().toInt(); }
+  void setValue(int value) { stepBy(value - this->value()); }
 
 private:
   std::function<void(int)> m_propose;
@@ -47,11 +55,6 @@ QRect toPixels(const BaseUnits& units, int x, int y, int cx, int cy) {
   return {topLeft, QPoint(edge(x + cx, units.cx, 4) - 1, edge(y + cy, units.cy, 8) - 1)};
 }
 
-// A sunken static is a box that shows a figure.
-bool isValueBox(const DialogControl& control) {
-  return control.kind == ControlKind::Static && (control.styles & SS_SUNKEN);
-}
-
 // The font's average character width and its line height in whole pixels, so that eight units hold one line. The
 // template was drawn for "MS Sans Serif", narrower than most fallbacks: where a one-line caption would not fit its box,
 // the unit widens until it does, so the window keeps its proportions rather than cutting a caption.
@@ -60,7 +63,7 @@ BaseUnits baseUnits(const QFont& font, const DialogTemplate& dialogTemplate) {
   const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   BaseUnits units{metrics.horizontalAdvance(alphabet) / alphabet.size(), static_cast<int>(std::ceil(metrics.height()))};
   for (const DialogControl& control : dialogTemplate.controls) {
-    if (control.kind != ControlKind::Static || isValueBox(control) || std::strchr(control.text, '\n'))
+    if (control.kind != ControlKind::Static || (control.styles & SS_SUNKEN) || std::strchr(control.text, '\n'))
       continue;
     // A pixel more covers the rounding of the box's edges.
     units.cx = std::max(units.cx,
@@ -69,11 +72,9 @@ BaseUnits baseUnits(const QFont& font, const DialogTemplate& dialogTemplate) {
   return units;
 }
 
-QLabel* makeStatic(QWidget* parent, const DialogControl& control, bool valueBox) {
+// A label's text is its accessible name, so a screen reader speaks a box's figure, under the caption that names it.
+QLabel* makeStatic(QWidget* parent, const DialogControl& control) {
   auto* label = new QLabel(parent);
-  // A box that shows a figure is read out as its caption (or its own name) with the figure as description; Qt would
-  // read a label's text as its name.
-  label->setProperty("valueBox", valueBox);
   setWindowText(label, control.text);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
@@ -105,7 +106,9 @@ QComboBox* makeComboBox(QWidget* parent, const DialogControl& control, const Con
   combo->setContextMenuPolicy(Qt::NoContextMenu);  // a right-click or the Menu key on it is the dialog's request
   QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
                    [notify, id = control.id] { notify(CBN_SELCHANGE, id, {}); });
-  // The template's height is that of the opened list; the closed box is as tall as its font needs.
+  // The template's height is that of the opened list, which drops below the box with a scroll bar, rather than over it
+  // as tall as the screen as some styles would; the closed box is as tall as its font needs.
+  combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   const int closed = combo->sizeHint().height();
   combo->setMaxVisibleItems(std::max(1, (area.height() - closed) / combo->fontMetrics().height()));
   area.setHeight(closed);
@@ -135,7 +138,7 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
     QWidget* answering = nullptr;
     switch (control.kind) {
       case ControlKind::Static:
-        placed = makeStatic(window, control, isValueBox(control));
+        placed = makeStatic(window, control);
         break;
       case ControlKind::Icon:
         placed = new QLabel(window);
@@ -174,15 +177,15 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
     controls.emplace_back(control.id, answering ? answering : placed);
   }
 
-  // Each caption names its control, for assistive tools, once both exist; the Rate edit through its box.
+  // Each caption labels its control for assistive tools, once both exist; the Rate edit through its box.
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const auto named = std::ranges::find(controls, rows[i].captionFor, &std::pair<int, QWidget*>::first);
     if (named == controls.end())
       continue;  // no control has the id 0 of a caption for nothing
     QWidget* target = named->second == (spin ? spin->lineEdit() : nullptr) ? spin : named->second;
     static_cast<QLabel*>(controls[i].second)->setBuddy(target);
-    if (qobject_cast<QLabel*>(target))
-      target->setAccessibleName(QString::fromUtf8(rows[i].text));  // Qt names no label by its buddy
   }
   return controls;
 }
+
+#include "DialogBuilder.moc"

@@ -38,7 +38,7 @@ constexpr DialogControl kPriceControls[] = {
     {IDC_TOP, CheckBox, "", false, 57, 27, 11, 10, BS_LEFTTEXT | WS_TABSTOP},
     {-1, Static, "Top", false, 55, 38, 14, 8, 0, nullptr, IDC_TOP},
     {IDC_ABOUT, PushButton, "?", true, 165, 3, 14, 15, WS_TABSTOP, "About"},
-    {IDC_SET_CONTENTS, Static, "Set Contents", false, 27, 48, 42, 8, SS_SUNKEN, "Set Contents"},
+    {IDC_SET_CONTENTS, Static, "Set Contents", false, 27, 48, 42, 8, SS_SUNKEN},
 };
 
 constexpr DialogControl kAboutControls[] = {

@@ -27,7 +27,6 @@ TEST(Settings, StartsWhereTheStoreSaysOrAtTheDefaultsAndWritesNothing) {
       {"[Settings]\nlevel=32778\ntop=4294967296\n", {200, 200}, false, ID_SKILL_100},
       {"[Settings]\nlevel=32775,32776\n[General]\ntop=1\n", {200, 200}, false, ID_SKILL_100},
       {"\x01\x02\n[Settings]\n\xff\xfe\ntop=1\n\x80=\x81\nlevel=32776\n", {200, 200}, true, ID_SKILL_60},
-      {"[Settings]\nwindow%20x=-50\nwindow%20y=-10\n", {-50, -10}, false, ID_SKILL_100},
       {"[Settings]\nwindow%20x=800\nwindow%20y=100\n",
        {200, 200},
        false,
