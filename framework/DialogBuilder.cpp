@@ -103,7 +103,8 @@ Button* makeButton(QWidget* parent, const DialogControl& control, const ControlN
 
 QComboBox* makeComboBox(QWidget* parent, const DialogControl& control, const ControlNotify& notify, QRect& area) {
   auto* combo = new QComboBox(parent);
-  combo->setContextMenuPolicy(Qt::NoContextMenu);  // a right-click or the Menu key on it is the dialog's request
+  // A right-click or the Menu key on the list is the dialog's request.
+  combo->setContextMenuPolicy(Qt::NoContextMenu);
   QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
                    [notify, id = control.id] { notify(CBN_SELCHANGE, id, {}); });
   // The template's height is that of the opened list, which drops below the box with a scroll bar, rather than over it
@@ -120,7 +121,8 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
   // The template's size was the desktop's own text size where it was drawn; a desktop set to larger text gets a dialog
   // that grows with it, never one that reads smaller.
   const QFont desktop = QApplication::font();
-  QFont font(QString::fromUtf8(dialogTemplate.fontName));  // fontconfig knows "MS Sans Serif" for a sans-serif face
+  // Fontconfig knows "MS Sans Serif" for a sans-serif face.
+  QFont font(QString::fromUtf8(dialogTemplate.fontName));
   font.setPointSizeF(std::max<qreal>(
       dialogTemplate.pointSize, desktop.pointSizeF() > 0 ? desktop.pointSizeF() : QFontInfo(desktop).pointSizeF()));
   window->setFont(font);
@@ -134,7 +136,8 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const DialogControl& control = rows[i];
     QRect area = toPixels(units, control.x, control.y, control.cx, control.cy);
-    QWidget* placed = nullptr;  // takes the area; the widget that answers for the id may lie inside it
+    // The widget placed takes the area; the one that answers for the id may lie inside it.
+    QWidget* placed = nullptr;
     QWidget* answering = nullptr;
     switch (control.kind) {
       case ControlKind::Static:
@@ -155,8 +158,9 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
         }
         break;
       case ControlKind::UpDown:
+        // The arrows were built with their edit.
         controls.emplace_back(control.id, spin);
-        continue;  // built with its edit
+        continue;
       case ControlKind::ComboBox:
         placed = makeComboBox(window, control, notify, area);
         break;
@@ -170,7 +174,8 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
           placed->setLayoutDirection(Qt::RightToLeft);
         break;
     }
-    placed->setGeometry(area);  // Qt's own focus policies are the templates' tab stops: lists, edits, buttons; no label
+    // Qt's own focus policies are the templates' tab stops: lists, edits and buttons, no label.
+    placed->setGeometry(area);
     placed->setVisible(control.shown);
     if (control.accessibleName)
       placed->setAccessibleName(QString::fromUtf8(control.accessibleName));
@@ -179,9 +184,10 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
 
   // Each caption labels its control for assistive tools, once both exist; the Rate edit through its box.
   for (std::size_t i = 0; i < rows.size(); ++i) {
+    // A row that is no caption names the id 0, which no control has.
     const auto named = std::ranges::find(controls, rows[i].captionFor, &std::pair<int, QWidget*>::first);
     if (named == controls.end())
-      continue;  // no control has the id 0 of a caption for nothing
+      continue;
     QWidget* target = named->second == (spin ? spin->lineEdit() : nullptr) ? spin : named->second;
     static_cast<QLabel*>(controls[i].second)->setBuddy(target);
   }

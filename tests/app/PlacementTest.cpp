@@ -4,7 +4,8 @@
 #include <QStyle>
 
 TEST(Placement, AWindowWhoseTitleBarIsNotWhollyOnTheScreenMovesOntoItAsFarAsItFits) {
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();  // 800 x 800 offscreen
+  // 800 x 800 on Qt's offscreen platform.
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   const int titleBar = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
   const struct {
     const char* name;

@@ -159,7 +159,8 @@ TEST(Menu, FromTheMenuKeyInTheItemListOpensAtTheWindowsCornerAndDismissedChanges
 // The opened list and the closed box take the template's 130 units of height, give or take a row.
 TEST(Window, TheItemListOpensAsTallAsTheTemplateWithAScrollBar) {
   withWindow([](PriceDlgProbe& dlg) {
-    dlg.window()->move(0, 0);  // room below for the list at any scale
+    // Room below for the list at any scale.
+    dlg.window()->move(0, 0);
     dlg.items()->showPopup();
     const int opened = dlg.items()->view()->window()->height() + dlg.items()->height();
     EXPECT_NEAR(opened, dlg.window()->height() * 130 / 78, dlg.items()->fontMetrics().height());
