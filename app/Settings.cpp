@@ -3,8 +3,10 @@
 #include "pricing/SkillLevels.h"
 #include "ui/CPriceDlg.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
+#include <QStyle>
+#include <algorithm>
 
 namespace {
 constexpr char kSection[] = "Settings";
@@ -49,6 +51,28 @@ bool isOnSomeScreen(qint64 x, qint64 y, int cx, int cy) {
   }
   return false;
 }
+
+// A window whose title bar does not lie wholly on a screen cannot be dragged by all of it: such a window goes onto the
+// screen nearest to its title bar, as far in as it fits. The window already shows on some screen at least in part.
+QPoint withTitleBarOnScreen(const QRect& window) {
+  const QRect titleBar(window.topLeft(),
+                       QSize(window.width(), QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight)));
+  QRect nearest;
+  qint64 nearestDistance = 0;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect area = screen->availableGeometry();
+    if (area.contains(titleBar))
+      return window.topLeft();
+    const qint64 dx = std::max({area.left() - titleBar.right(), 0, titleBar.left() - area.right()});
+    const qint64 dy = std::max({area.top() - titleBar.bottom(), 0, titleBar.top() - area.bottom()});
+    if (nearest.isNull() || dx * dx + dy * dy < nearestDistance) {
+      nearest = area;
+      nearestDistance = dx * dx + dy * dy;
+    }
+  }
+  return {std::clamp(window.left(), nearest.left(), std::max(nearest.left(), nearest.right() + 1 - window.width())),
+          std::clamp(window.top(), nearest.top(), std::max(nearest.top(), nearest.bottom() + 1 - window.height()))};
+}
 }  // namespace
 
 void CPriceDlg::restoreSettings() {
@@ -60,14 +84,16 @@ void CPriceDlg::restoreSettings() {
     x = kSettings[kWindowX].nDefault;
     y = kSettings[kWindowY].nDefault;
   }
-  SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  const QPoint placed = withTitleBarOnScreen(QRect(x, y, window.Width(), window.Height()));
+  SetWindowPos(nullptr, placed.x(), placed.y(), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
   // Set to the opposite first, so that the toggle both lands on the stored state and applies it.
   m_bTopMost = readSetting(kTop) == 0;
   ToggleTopMost();
 
-  // Takes effect at the next refresh; the display of start-up stays at the level it was made with.
-  m_nLevel = skillLevelOf(readSetting(kLevel)).commandId;  // one of the six, else 100
+  // One of the six levels, else 100. It takes effect at the next refresh; the display of start-up stays at the level
+  // it was made with.
+  m_nLevel = skillLevelOf(readSetting(kLevel)).commandId;
 }
 
 void CPriceDlg::OnClose() {

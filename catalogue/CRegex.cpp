@@ -28,7 +28,8 @@ CString CRegex::GetGroup(const char* subject, int index) const {
   if (regexec(&m_regex->regex, subject, kMatchSlots, matches, 0) != 0)
     return {};
   const regmatch_t& group = matches[index];
-  if (group.rm_so < 0 || group.rm_eo < group.rm_so)
+  // A group that took no part in the match has the offsets -1.
+  if (group.rm_so < 0)
     return {};
   return CString(subject + group.rm_so, static_cast<std::size_t>(group.rm_eo - group.rm_so));
 }

@@ -121,6 +121,11 @@ void CDialog::PostCommand(int id) {
   if (m_pWindow)
     QMetaObject::invokeMethod(m_pWindow, command, Qt::QueuedConnection);
 }
+
+bool CDialog::handlingKeyboardRequest() const {
+  return m_pCurrentMsg && m_pCurrentMsg->message == WM_CONTEXTMENU && m_pCurrentMsg->point == kFromKeyboard;
+}
+
 bool CDialog::OnInitDialog() {
   return UpdateData(false);
 }

@@ -24,6 +24,7 @@ public:
   // The widget of control nID; nullptr when the window does not exist or has no such control.
   QWidget* controlWidget(int nID) const;
   void PostCommand(int id) override;
+  bool handlingKeyboardRequest() const override;
 
 protected:
   virtual void DoDataExchange(CDataExchange* /*pDX*/) {}

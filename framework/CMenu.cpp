@@ -23,10 +23,11 @@ bool CMenu::LoadMenuIndirect(const MenuTemplate& menuTemplate) {
   return true;
 }
 
+// A separator carries no command id, so it reads as 0, which no command has.
 QAction* CMenu::findCommand(UINT id) const {
   for (QAction* action : m_hMenu ? m_hMenu->actions() : QList<QAction*>())
     if (action->data().toUInt() == id)
-      return action;  // a separator carries no command id, so it reads as 0
+      return action;
   return {};
 }
 
@@ -42,15 +43,21 @@ void CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable) {
 
 void CMenu::CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT /*nFlags: by command*/) {
   QAction* chosen = findCommand(nIDItem);
-  if (!chosen || nIDItem < nIDFirst || nIDItem > nIDLast)
+  if (!chosen)
     return;
   for (UINT id = nIDFirst; id <= nIDLast; ++id)
     if (QAction* action = findCommand(id))
       setMark(action, action == chosen);
-  (new QActionGroup(m_hMenu.get()))->addAction(chosen);  // Qt styles draw a mark in an exclusive group as a dot
+  // Qt styles draw the mark of an entry in an exclusive group as a dot.
+  (new QActionGroup(m_hMenu.get()))->addAction(chosen);
 }
 
 void CMenu::TrackPopupMenu(UINT /*nFlags: left-aligned, either button*/, int x, int y, CWnd* pWnd) {
+  // Asked for from the keyboard, the menu opens with its first entry that can be chosen in focus, for a screen reader.
+  const QList<QAction*> entries = m_hMenu ? m_hMenu->actions() : QList<QAction*>();
+  const auto first = std::ranges::find_if(entries, [](QAction* a) { return a->isEnabled() && !a->isSeparator(); });
+  if (first != entries.end() && pWnd && pWnd->handlingKeyboardRequest())
+    m_hMenu->setActiveAction(*first);
   const QAction* chosen = m_hMenu ? m_hMenu->exec(QPoint(x, y)) : nullptr;
   if (chosen && pWnd)
     pWnd->PostCommand(chosen->data().toInt());

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -117,8 +118,11 @@ HICON CWinApp::LoadIcon(UINT id) const {
 HICON loadIconResource(UINT id) {
   HICON icon;
   const QDir group(QStringLiteral(":/res/icon/%1").arg(id));
-  for (const QString& size : group.entryList(QDir::Files))
-    icon.addFile(group.filePath(size));
+  for (const QString& size : group.entryList(QDir::Files)) {
+    QImageReader png(group.filePath(size), "PNG");
+    png.setAutoDetectImageFormat(false);  // else Qt loads every image plugin to ask whether it reads PNG
+    icon.addPixmap(QPixmap::fromImage(png.read()));
+  }
   return icon;
 }
 

@@ -45,5 +45,5 @@ std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv);
 // names the desktop entry through which task bars match the window to its entry and icon.
 int AfxWinMain(int& argc, char** argv, const char* desktopFileId);
 
-// The icon resource id with every size the executable carries for it.
+// The icon resource id with every size the executable carries for it, read as PNG without any image plugin.
 HICON loadIconResource(UINT id);

@@ -20,12 +20,8 @@ CString windowText(const QWidget* widget) {
 void setWindowText(QWidget* widget, const CString& text) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget))
     edit->setText(text.toQString());
-  auto* label = qobject_cast<QLabel*>(widget);
-  if (!label)
-    return;
-  label->setText(text.toQString());
-  if (label->property("valueBox").toBool())
-    label->setAccessibleDescription(label->text());
+  if (auto* label = qobject_cast<QLabel*>(widget))
+    label->setText(text.toQString());
 }
 
 void CWnd::ShowWindow(int nCmdShow) {
@@ -67,34 +63,33 @@ void CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
     m_hWnd->resize(cx, cy);
 }
 
+QComboBox* CComboBox::list() const {
+  return qobject_cast<QComboBox*>(m_hWnd.data());
+}
+
 // Changes made from code go without the signals that mean a user's choice.
 void CComboBox::ResetContent() {
-  auto* combo = qobject_cast<QComboBox*>(m_hWnd);
-  const QSignalBlocker silent(combo);
-  if (combo)
-    combo->clear();
+  const QSignalBlocker silent(list());
+  list()->clear();
 }
 
 void CComboBox::AddString(const char* text) {
-  auto* combo = qobject_cast<QComboBox*>(m_hWnd);
-  const QSignalBlocker silent(combo);
-  combo->addItem(QString::fromUtf8(text));
-  if (combo->count() == 1)
-    combo->setCurrentIndex(-1);  // a list that was empty shows no selection yet
+  const QSignalBlocker silent(list());
+  list()->addItem(QString::fromUtf8(text));
+  // A list that was empty shows no selection yet.
+  if (list()->count() == 1)
+    list()->setCurrentIndex(-1);
 }
 
 void CComboBox::SetCurSel(int index) {
-  auto* combo = qobject_cast<QComboBox*>(m_hWnd);
-  const QSignalBlocker silent(combo);
-  if (combo)
-    combo->setCurrentIndex(index);
+  const QSignalBlocker silent(list());
+  list()->setCurrentIndex(index);
 }
 
 int CComboBox::GetCurSel() const {
-  return qobject_cast<const QComboBox*>(m_hWnd.data())->currentIndex();
+  return list()->currentIndex();
 }
 
 void CComboBox::GetLBText(int index, CString& text) const {
-  const auto* combo = qobject_cast<const QComboBox*>(m_hWnd.data());
-  text = combo ? CString::fromQString(combo->itemText(index)) : CString();
+  text = CString::fromQString(list()->itemText(index));
 }

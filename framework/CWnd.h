@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QComboBox;
+
 class CWnd {
 public:
   CWnd() = default;
@@ -26,6 +28,8 @@ public:
   // Hands the command to the window's message map once the running handler has returned; a window that is gone by then
   // never sees it. Only dialogs have a message map.
   virtual void PostCommand(int /*id*/) {}
+  // Whether the message being handled is a menu request from the keyboard. Only dialogs receive one.
+  virtual bool handlingKeyboardRequest() const { return false; }
 
   static const CWnd wndTopMost, wndNoTopMost;
 
@@ -36,7 +40,8 @@ protected:
 
 class CStatic : public CWnd {};
 
-// A drop-down list. Changing it from code raises no selection-change notification; only the user does.
+// A drop-down list, bound to its control before use. Changing it from code raises no selection-change notification;
+// only the user does.
 class CComboBox : public CWnd {
 public:
   void ResetContent();
@@ -44,6 +49,9 @@ public:
   void SetCurSel(int index);
   int GetCurSel() const;  // -1 without a selection
   void GetLBText(int index, CString& text) const;
+
+private:
+  QComboBox* list() const;
 };
 
 // The text of a static or an edit, and setting it.

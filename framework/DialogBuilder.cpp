@@ -17,16 +17,24 @@
 namespace {
 // The edit and its arrows in one box, stepped by arrows, keys and wheel, faster while an arrow is held down. The
 // original's default range runs from 100 down to 0, so an up step proposes a change of -1, which the dialog decides on.
-// QAbstractSpinBox validates no text of its own, so anything can be typed.
+// QAbstractSpinBox validates no text of its own, so anything can be typed. Its menu request is the dialog's. Qt's
+// accessibility reads value, step and bounds (the dialog's) from properties so named, and sets a value in steps.
 class SpinEdit final : public QAbstractSpinBox {
+  Q_OBJECT
+  Q_PROPERTY(int value READ value WRITE setValue)
+
 public:
   SpinEdit(QWidget* parent, std::function<void(int)> propose)
       : QAbstractSpinBox(parent), m_propose(std::move(propose)) {
     setAccelerated(true);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setProperty("stepSize", 1);
   }
   using QAbstractSpinBox::lineEdit;
   void stepBy(int steps) override { m_propose(-steps); }
   StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+  int value() const { return lineEdit()->text().toInt(); }
+  void setValue(int value) { stepBy(value - this->value()); }
 
 private:
   std::function<void(int)> m_propose;
@@ -47,11 +55,6 @@ QRect toPixels(const BaseUnits& units, int x, int y, int cx, int cy) {
   return {topLeft, QPoint(edge(x + cx, units.cx, 4) - 1, edge(y + cy, units.cy, 8) - 1)};
 }
 
-// A sunken static is a box that shows a figure.
-bool isValueBox(const DialogControl& control) {
-  return control.kind == ControlKind::Static && (control.styles & SS_SUNKEN);
-}
-
 // The font's average character width and its line height in whole pixels, so that eight units hold one line. The
 // template was drawn for "MS Sans Serif", narrower than most fallbacks: where a one-line caption would not fit its box,
 // the unit widens until it does, so the window keeps its proportions rather than cutting a caption.
@@ -60,7 +63,7 @@ BaseUnits baseUnits(const QFont& font, const DialogTemplate& dialogTemplate) {
   const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   BaseUnits units{metrics.horizontalAdvance(alphabet) / alphabet.size(), static_cast<int>(std::ceil(metrics.height()))};
   for (const DialogControl& control : dialogTemplate.controls) {
-    if (control.kind != ControlKind::Static || isValueBox(control) || std::strchr(control.text, '\n'))
+    if (control.kind != ControlKind::Static || (control.styles & SS_SUNKEN) || std::strchr(control.text, '\n'))
       continue;
     // A pixel more covers the rounding of the box's edges.
     units.cx = std::max(units.cx,
@@ -69,11 +72,9 @@ BaseUnits baseUnits(const QFont& font, const DialogTemplate& dialogTemplate) {
   return units;
 }
 
-QLabel* makeStatic(QWidget* parent, const DialogControl& control, bool valueBox) {
+// A label's text is its accessible name, so a screen reader speaks a box's figure, under the caption that names it.
+QLabel* makeStatic(QWidget* parent, const DialogControl& control) {
   auto* label = new QLabel(parent);
-  // A box that shows a figure is read out as its caption (or its own name) with the figure as description; Qt would
-  // read a label's text as its name.
-  label->setProperty("valueBox", valueBox);
   setWindowText(label, control.text);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
@@ -102,10 +103,13 @@ Button* makeButton(QWidget* parent, const DialogControl& control, const ControlN
 
 QComboBox* makeComboBox(QWidget* parent, const DialogControl& control, const ControlNotify& notify, QRect& area) {
   auto* combo = new QComboBox(parent);
-  combo->setContextMenuPolicy(Qt::NoContextMenu);  // a right-click or the Menu key on it is the dialog's request
+  // A right-click or the Menu key on the list is the dialog's request.
+  combo->setContextMenuPolicy(Qt::NoContextMenu);
   QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
                    [notify, id = control.id] { notify(CBN_SELCHANGE, id, {}); });
-  // The template's height is that of the opened list; the closed box is as tall as its font needs.
+  // The template's height is that of the opened list, which drops below the box with a scroll bar, rather than over it
+  // as tall as the screen as some styles would; the closed box is as tall as its font needs.
+  combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   const int closed = combo->sizeHint().height();
   combo->setMaxVisibleItems(std::max(1, (area.height() - closed) / combo->fontMetrics().height()));
   area.setHeight(closed);
@@ -117,7 +121,8 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
   // The template's size was the desktop's own text size where it was drawn; a desktop set to larger text gets a dialog
   // that grows with it, never one that reads smaller.
   const QFont desktop = QApplication::font();
-  QFont font(QString::fromUtf8(dialogTemplate.fontName));  // fontconfig knows "MS Sans Serif" for a sans-serif face
+  // Fontconfig knows "MS Sans Serif" for a sans-serif face.
+  QFont font(QString::fromUtf8(dialogTemplate.fontName));
   font.setPointSizeF(std::max<qreal>(
       dialogTemplate.pointSize, desktop.pointSizeF() > 0 ? desktop.pointSizeF() : QFontInfo(desktop).pointSizeF()));
   window->setFont(font);
@@ -131,11 +136,12 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const DialogControl& control = rows[i];
     QRect area = toPixels(units, control.x, control.y, control.cx, control.cy);
-    QWidget* placed = nullptr;  // takes the area; the widget that answers for the id may lie inside it
+    // The widget placed takes the area; the one that answers for the id may lie inside it.
+    QWidget* placed = nullptr;
     QWidget* answering = nullptr;
     switch (control.kind) {
       case ControlKind::Static:
-        placed = makeStatic(window, control, isValueBox(control));
+        placed = makeStatic(window, control);
         break;
       case ControlKind::Icon:
         placed = new QLabel(window);
@@ -152,8 +158,9 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
         }
         break;
       case ControlKind::UpDown:
+        // The arrows were built with their edit.
         controls.emplace_back(control.id, spin);
-        continue;  // built with its edit
+        continue;
       case ControlKind::ComboBox:
         placed = makeComboBox(window, control, notify, area);
         break;
@@ -167,22 +174,24 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
           placed->setLayoutDirection(Qt::RightToLeft);
         break;
     }
-    placed->setGeometry(area);  // Qt's own focus policies are the templates' tab stops: lists, edits, buttons; no label
+    // Qt's own focus policies are the templates' tab stops: lists, edits and buttons, no label.
+    placed->setGeometry(area);
     placed->setVisible(control.shown);
     if (control.accessibleName)
       placed->setAccessibleName(QString::fromUtf8(control.accessibleName));
     controls.emplace_back(control.id, answering ? answering : placed);
   }
 
-  // Each caption names its control, for assistive tools, once both exist; the Rate edit through its box.
+  // Each caption labels its control for assistive tools, once both exist; the Rate edit through its box.
   for (std::size_t i = 0; i < rows.size(); ++i) {
+    // A row that is no caption names the id 0, which no control has.
     const auto named = std::ranges::find(controls, rows[i].captionFor, &std::pair<int, QWidget*>::first);
     if (named == controls.end())
-      continue;  // no control has the id 0 of a caption for nothing
+      continue;
     QWidget* target = named->second == (spin ? spin->lineEdit() : nullptr) ? spin : named->second;
     static_cast<QLabel*>(controls[i].second)->setBuddy(target);
-    if (qobject_cast<QLabel*>(target))
-      target->setAccessibleName(QString::fromUtf8(rows[i].text));  // Qt names no label by its buddy
   }
   return controls;
 }
+
+#include "DialogBuilder.moc"

@@ -18,7 +18,7 @@ enum class ControlKind {
 };
 // Styles that change how a control is built, everything else being Qt's default: reached with Tab, framed edit, sunken
 // static, text centred across and down, edit text centred, read-only edit (its text can still be copied), the button
-// Enter presses, a check box's caption on the left. A sunken static shows a figure, read out under its caption or name.
+// Enter presses, a check box's caption on the left. A sunken static shows a figure.
 enum ControlStyle : unsigned {
   WS_TABSTOP = 1,
   WS_BORDER = 2,

@@ -20,8 +20,9 @@ public:
   virtual ResourceBytes FindResource(int name, int type) const;
 };
 using HINSTANCE = const CResourceModule*;
+// The module whose resources the program reads; set to nullptr, the executable's own again.
 HINSTANCE AfxGetResourceHandle();
-void AfxSetResourceHandle(HINSTANCE module);  // nullptr: the executable's own again
+void AfxSetResourceHandle(HINSTANCE module);
 
 // Hands the text to the current handler and returns its answer. Until a program sets one, the text goes to the error
 // stream as one line; a program with windows shows a box with an OK button instead.

@@ -14,7 +14,8 @@ bool numberFormatStale = true;
 // Reads one locale item with the platform's two calls: the size needed, then the text.
 void readLocaleItem(LCTYPE type, CString& text) {
   const int size = GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, type, nullptr, 0);
-  text.assign(static_cast<std::size_t>(size), '\0');  // 0 for an item the platform does not know
+  // The size is 0 for an item the platform does not know.
+  text.assign(static_cast<std::size_t>(size), '\0');
   GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, type, text.data(), size);
   text.resize(std::strlen(text.c_str()));
 }

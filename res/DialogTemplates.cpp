@@ -1,4 +1,5 @@
 // Dialog templates 102 (the main window) and 100 (the About box), in template order, which is also tab order.
+#include "pricing/SkillLevels.h"
 #include "res/Templates.h"
 #include "res/resource.h"
 
@@ -19,25 +20,25 @@ constexpr DialogControl kPriceControls[] = {
     {-1, Static, "Ingots", true, 147, 28, 25, 8, 0, nullptr, IDC_INGOTS},
     {-1, Static, "Rate", true, 102, 5, 16, 8, 0, nullptr, IDC_RATE},
     {-1, Static, "Price", true, 21, 18, 17, 8, 0, nullptr, IDC_PRICE},
-    {IDC_EXEC_RATE_LABEL, Static, "Exec Rate", true, 0, 54, 34, 8, 0, nullptr, IDC_EXEC_RATE},
-    {IDC_NORM_RATE_LABEL, Static, "Norm Rate", true, 37, 54, 35, 8, 0, nullptr, IDC_NORM_RATE},
-    {IDC_BA_RATE_LABEL, Static, "BA Rate", true, 74, 54, 28, 8, 0, nullptr, IDC_BA_RATE},
-    {IDC_FAIL_RATE_LABEL, Static, "Fail Rate", true, 111, 54, 29, 8, 0, nullptr, IDC_FAIL_RATE},
-    {IDC_DOA_LABEL, Static, "DOA", true, 147, 54, 16, 8, 0, nullptr, IDC_DOA},
+    {IDC_EXEC_RATE_LABEL, Static, kRateCaptions[kExecRateField], true, 0, 54, 34, 8, 0, nullptr, IDC_EXEC_RATE},
+    {IDC_NORM_RATE_LABEL, Static, kRateCaptions[kNormRateField], true, 37, 54, 35, 8, 0, nullptr, IDC_NORM_RATE},
+    {IDC_BA_RATE_LABEL, Static, kRateCaptions[kBARateField], true, 74, 54, 28, 8, 0, nullptr, IDC_BA_RATE},
+    {IDC_FAIL_RATE_LABEL, Static, kRateCaptions[kFailRateField], true, 111, 54, 29, 8, 0, nullptr, IDC_FAIL_RATE},
+    {IDC_DOA_LABEL, Static, kRateCaptions[kDOAField], true, 147, 54, 16, 8, 0, nullptr, IDC_DOA},
     {-1, Static, "Ingots Required for Exceptional", true, 52, 17, 100, 8, 0, nullptr, IDC_IGTS_REQ2},
     {IDC_LOAD, PushButton, "Load", false, 127, 40, 24, 14, WS_TABSTOP},
     {IDC_INGOTS, Static, "Ingots", true, 147, 38, 34, 12, SS_SUNKEN},
     {IDC_PRICE, Static, "Price", true, 0, 28, 57, 17, SS_SUNKEN | SS_CENTER | SS_CENTERIMAGE},
-    {IDC_EXEC_RATE, Static, "Exec Rate", true, 0, 63, 34, 12, SS_SUNKEN},
-    {IDC_NORM_RATE, Static, "Norm Rate", true, 37, 63, 34, 12, SS_SUNKEN},
-    {IDC_BA_RATE, Static, "BA Rate", true, 74, 63, 34, 12, SS_SUNKEN},
-    {IDC_FAIL_RATE, Static, "Fail Rate", true, 111, 63, 34, 12, SS_SUNKEN},
-    {IDC_DOA, Static, "DOA", true, 147, 63, 34, 12, SS_SUNKEN},
+    {IDC_EXEC_RATE, Static, kRateCaptions[kExecRateField], true, 0, 63, 34, 12, SS_SUNKEN},
+    {IDC_NORM_RATE, Static, kRateCaptions[kNormRateField], true, 37, 63, 34, 12, SS_SUNKEN},
+    {IDC_BA_RATE, Static, kRateCaptions[kBARateField], true, 74, 63, 34, 12, SS_SUNKEN},
+    {IDC_FAIL_RATE, Static, kRateCaptions[kFailRateField], true, 111, 63, 34, 12, SS_SUNKEN},
+    {IDC_DOA, Static, kRateCaptions[kDOAField], true, 147, 63, 34, 12, SS_SUNKEN},
     {IDC_IGTS_REQ2, Static, "Igts Req2", true, 70, 28, 57, 17, SS_SUNKEN | SS_CENTER | SS_CENTERIMAGE},
     {IDC_TOP, CheckBox, "", false, 57, 27, 11, 10, BS_LEFTTEXT | WS_TABSTOP},
     {-1, Static, "Top", false, 55, 38, 14, 8, 0, nullptr, IDC_TOP},
     {IDC_ABOUT, PushButton, "?", true, 165, 3, 14, 15, WS_TABSTOP, "About"},
-    {IDC_SET_CONTENTS, Static, "Set Contents", false, 27, 48, 42, 8, SS_SUNKEN, "Set Contents"},
+    {IDC_SET_CONTENTS, Static, "Set Contents", false, 27, 48, 42, 8, SS_SUNKEN},
 };
 
 constexpr DialogControl kAboutControls[] = {

@@ -60,19 +60,17 @@ class Parser {
 public:
   explicit Parser(const QStringList& arguments) {
     m_parser.setApplicationDescription(QStringLiteral(
-        "Prints every item of the item table with its figures at a skill level: the ingots one attempt takes, the\n"
-        "chances of an exceptional, average, below-average and failed result, the DOA figure, the ingots required for\n"
-        "one exceptional piece and its price at the Rate, exactly as the Quenchmark window shows them. Suits show "
-        "their\n"
-        "ingot total and their list of parts.\n"
+        "Prints every item of the item table with its figures at a skill level: the ingots one attempt\n"
+        "takes, the chances of an exceptional, average, below-average and failed result, the DOA figure,\n"
+        "the ingots required for one exceptional piece and its price at the Rate, exactly as the Quenchmark\n"
+        "window shows them. Suits show their ingot total and their list of parts.\n"
         "\n"
-        "Prices are written in the number format of the system locale, the ingots required always with \".\" and two\n"
-        "decimals. In CSV every number is plain, with \".\" as decimal sign; with --level all each level is a group "
-        "of\n"
-        "columns, and --sort orders the rows by the figures at skill 100.\n"
+        "Prices are written in the number format of the system locale, the ingots required always with\n"
+        "\".\" and two decimals. In CSV every number is plain, with \".\" as decimal sign; with --level all\n"
+        "each level is a group of columns, and --sort orders the rows by the figures at skill 100.\n"
         "\n"
-        "Exit status: 0 when the sheet is printed, 1 when the item table cannot be read or the output cannot be\n"
-        "written, 2 for a bad argument."));
+        "Exit status: 0 when the sheet is printed, 1 when the item table cannot be read or the output\n"
+        "cannot be written, 2 for a bad argument."));
     m_parser.addOptions({m_rate, m_level, m_csv, m_sort});
     m_parsed = m_parser.parse(QStringList(QStringLiteral("quenchmark-sheet")) + arguments);
   }
@@ -141,9 +139,9 @@ private:
   const QCommandLineOption m_csv{
       QStringLiteral("csv"), QStringLiteral("Comma-separated values (RFC 4180) with plain numbers, for spreadsheets.")};
   const QCommandLineOption m_sort{QStringLiteral("sort"),
-                                  QStringLiteral("Rows by %1 (ingots per attempt; the cheapest first); rows that tie "
-                                                 "keep the table's order (default: the table's order).")
-                                      .arg(m_sortKeys),
+                                  QStringLiteral("Orders the rows by name, by ingots (per attempt) or by price, "
+                                                 "cheapest first; rows that tie keep the table's order (default: the "
+                                                 "table's order)."),
                                   QStringLiteral("KEY")};
   bool m_parsed = false;
   QString m_problem;

@@ -9,8 +9,9 @@
 
 namespace {
 int cellsOf(UChar32 c) {
+  // A byte that begins no UTF-8 sequence: the terminal shows one replacement sign.
   if (c < 0)
-    return 1;  // a byte that begins no UTF-8 sequence: the terminal shows one replacement sign
+    return 1;
   switch (u_charType(c)) {
     case U_NON_SPACING_MARK:
     case U_ENCLOSING_MARK:

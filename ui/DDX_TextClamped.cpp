@@ -16,6 +16,9 @@ void DDX_TextClamped(CDataExchange* pDX, int nIDC, int& value, int nMin, int nMa
     value = static_cast<int>(std::clamp<long long>(typed, nMin, nMax));
     return;
   }
+  // Qt's accessibility reads the bounds from the box of the edit and its arrows.
+  edit->parentWidget()->setProperty("minimum", nMin);
+  edit->parentWidget()->setProperty("maximum", nMax);
   value = std::clamp(value, nMin, nMax);
   const QString text = QString::number(value);
   if (edit->text() != text)

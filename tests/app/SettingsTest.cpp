@@ -55,7 +55,6 @@ TEST(Settings, StartsFromAPlainStoreAndTheCloseBoxReplacesItWhole) {
       {"blanks in keys", "window x = 310\nwindow y = 40\ntop=-1\nlevel=32775\n", {310, 40}, 1, ID_SKILL_70},
       {"not numbers", "top=0\nlevel=32771\nwindow%20x=left\nwindow%20y=12abc\n", {200, 200}, 0, ID_SKILL_100},
       {"a list, another section", "level=32775,32776\n[General]\ntop=1\n", {200, 200}, 0, ID_SKILL_100},
-      {"left of and above the screen", "window%20x=-50\nwindow%20y=-10\n", {-50, -10}, 0, ID_SKILL_100},
       {"just right of the 800 x 800 screen", "window%20x=800\nwindow%20y=100\n", {200, 200}, 0, ID_SKILL_100},
       {"just below it", "window%20x=100\nwindow%20y=800\n", {200, 200}, 0, ID_SKILL_100},
       {"over 64 KiB", oversized, {200, 200}, 0, ID_SKILL_100},

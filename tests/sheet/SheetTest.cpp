@@ -81,6 +81,24 @@ TEST(Sheet, TakesItsArgumentsOrRefusesThemInOneLineWithStatus2) {
   }
 }
 
+// In CSV, where one row holds every level, the first level's figures order the rows.
+TEST(Sheet, SortsItsRowsByTheKeyAsked) {
+  const std::pair<QStringList, const char*> cases[] = {
+      {{"--sort", "name"}, "*Bastard Combo"},
+      {{"--sort", "ingots"}, "Dagger"},
+      {{"--sort", "price", "--level", "90"}, "Plate Breastpiece"},
+      {{"--sort", "price", "--level", "all", "--csv"}, "Dagger,"},
+      {{}, "Axe "},
+  };
+  for (const auto& [arguments, first] : cases) {
+    std::istringstream lines(sheet(arguments).out);
+    std::string line;
+    while (std::getline(lines, line) && (line.starts_with("Skill") || line.starts_with("Item"))) {
+    }
+    EXPECT_TRUE(line.starts_with(first)) << arguments.join(' ') << ": " << line;
+  }
+}
+
 TEST(Sheet, HelpAndVersionComeFromTheCommandLineParser) {
   const Outcome help = sheet({"--help"});
   EXPECT_EQ(help.status, kSheetPrinted);
@@ -89,29 +107,32 @@ TEST(Sheet, HelpAndVersionComeFromTheCommandLineParser) {
   EXPECT_EQ(sheet({"--version"}).out, "quenchmark-sheet " QUENCHMARK_VERSION "\n");
 }
 
-TEST(Sheet, ATableThatCannotBeReadOrHoldsNoItemsFails) {
-  const std::pair<TableModule, const char*> tables[] = {
-      {TableModule(tableRow("Axe", "14"), false), "Data File could not be opened.  (error = 1)"},
-      {TableModule(std::string(";Item\r\n")), "the item table holds no items"},
+TEST(Sheet, FailsOnATableThatCannotBeReadOrHoldsNoItems) {
+  const std::tuple<const char*, std::string, bool, const char*> tables[] = {
+      {"not readable in place", tableRow("Axe", "14"), false, "Data File could not be opened.  (error = 1)"},
+      {"no items", ";Item\r\n", true, "the item table holds no items"},
   };
-  for (const auto& [table, problem] : tables) {
-    AfxSetResourceHandle(&table);
+  for (const auto& [name, bytes, inPlace, problem] : tables) {
+    const TableModule table(bytes, inPlace);
     const Outcome printed = sheet({});
-    EXPECT_EQ(printed.status, kSheetFailed);
-    EXPECT_EQ(printed.out, "");
-    EXPECT_EQ(printed.err, std::string("quenchmark-sheet: ") + problem + "\n");
+    EXPECT_EQ(printed.status, kSheetFailed) << name;
+    EXPECT_EQ(printed.out, "") << name;
+    EXPECT_EQ(printed.err, std::string("quenchmark-sheet: ") + problem + "\n") << name;
   }
 }
 
-TEST(Sheet, AnItemWithoutIngotsIsWarnedAboutAndPricedAtNothing) {
-  const TableModule table(tableRow("Cracked Mould", "none") + tableRow("Axe ", "14"));
+// Fields with a comma, a quote or a blank at either end are quoted.
+TEST(Sheet, WarnsOfAnItemWithoutIngotsAndQuotesCsvFieldsThatNeedIt) {
+  const TableModule table(tableRow("Cracked \"Mould\"", "none") + tableRow("Axe ", "14") + tableRow("*A, B", "3"));
   const Outcome printed = sheet({"--csv"});
   EXPECT_EQ(printed.status, kSheetPrinted);
   EXPECT_EQ(printed.err,
-            "quenchmark-sheet: warning: Cracked Mould: Invalid value entered for Ingots (\"none\"); its figures are "
-            "0.00\n");
-  EXPECT_NE(printed.out.find("\r\nCracked Mould,none,50,0,0,0,0,0.00,0.00,\r\n\"Axe \",14,"), std::string::npos)
+            "quenchmark-sheet: warning: Cracked \"Mould\": Invalid value entered for Ingots (\"none\"); its figures "
+            "are 0.00\n");
+  EXPECT_NE(printed.out.find("\r\n\"Cracked \"\"Mould\"\"\",none,50,0,0,0,0,0.00,0.00,\r\n\"Axe \",14,"),
+            std::string::npos)
       << printed.out;
+  EXPECT_TRUE(printed.out.ends_with("\r\n\"*A, B\",3,,,,,,3.00,36.00,50\r\n")) << printed.out;
 }
 
 TEST(Sheet, MeasuresTextInTheCellsATerminalGivesIt) {
@@ -122,8 +143,8 @@ TEST(Sheet, MeasuresTextInTheCellsATerminalGivesIt) {
     EXPECT_EQ(displayWidth(text), cells) << text;
 }
 
-// As a user runs it: no display, a German environment, and its own status and streams.
-TEST(Sheet, TheExecutableNeedsNoDisplayAndKeepsItsFiguresUnderAGermanEnvironment) {
+// As a user runs it, from a terminal without a display, in a German environment.
+TEST(Sheet, TheExecutableNeedsNoDisplayNorAnyGuiLibrary) {
   QProcess process;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
@@ -133,26 +154,22 @@ TEST(Sheet, TheExecutableNeedsNoDisplayAndKeepsItsFiguresUnderAGermanEnvironment
   ASSERT_TRUE(process.waitForFinished(60000));
   EXPECT_EQ(process.exitCode(), kSheetPrinted) << process.readAllStandardError();
   EXPECT_TRUE(process.readAllStandardOutput().contains("\r\nFemale Plate,20,47,30,15,8,5.6,28.45,341.40,\r\n"));
+  process.start(QStringLiteral("ldd"), {QStringLiteral(QUENCHMARK_SHEET)});
+  ASSERT_TRUE(process.waitForFinished(60000));
+  const QString libraries = QString::fromUtf8(process.readAllStandardOutput());
+  EXPECT_TRUE(libraries.contains(QStringLiteral("libQt6Core"))) << libraries;
+  EXPECT_FALSE(libraries.contains(QRegularExpression(QStringLiteral("libQt6(Gui|Widgets|DBus)")))) << libraries;
 }
 
-TEST(Sheet, TheExecutableReportsAFailedWriteWithItsReason) {
+// The reason comes in the user's language.
+TEST(Sheet, TheExecutableReportsAFailedWrite) {
   QProcess process;
   process.setStandardOutputFile(QStringLiteral("/dev/full"));
   process.start(QStringLiteral(QUENCHMARK_SHEET), {});
   ASSERT_TRUE(process.waitForFinished(60000));
   EXPECT_EQ(process.exitCode(), kSheetFailed);
-  // The reason in the user's language.
   const QByteArray error = process.readAllStandardError();
   EXPECT_TRUE(error.startsWith("quenchmark-sheet: cannot write the sheet: ")) << error;
   EXPECT_EQ(error.count('\n'), 1) << error;
-}
-
-TEST(Sheet, TheExecutableLinksNoGuiLibrary) {
-  QProcess ldd;
-  ldd.start(QStringLiteral("ldd"), {QStringLiteral(QUENCHMARK_SHEET)});
-  ASSERT_TRUE(ldd.waitForFinished(60000));
-  const QString libraries = QString::fromUtf8(ldd.readAllStandardOutput());
-  EXPECT_TRUE(libraries.contains(QStringLiteral("libQt6Core"))) << libraries;
-  EXPECT_FALSE(libraries.contains(QRegularExpression(QStringLiteral("libQt6(Gui|Widgets|DBus)")))) << libraries;
 }
 }  // namespace

@@ -31,12 +31,6 @@ void PrintTo(const QSize& size, std::ostream* out) {
   *out << size.width() << " x " << size.height();
 }
 
-void PrintTo(const QRect& rect, std::ostream* out) {
-  PrintTo(rect.size(), out);
-  *out << " at ";
-  PrintTo(rect.topLeft(), out);
-}
-
 CollectedMessages::CollectedMessages()
     : previous(AfxSetMessageBoxHandler([this](const CString& text) {
         texts.push_back(text);
@@ -53,7 +47,8 @@ std::string tableRow(const std::string& name, const std::string& ingots) {
 int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body) {
   PriceDlgProbe dlg;
   AfxGetApp()->m_pMainWnd = &dlg;
-  const QObject watch;  // the watchdog goes with it
+  // The watchdog goes with the window.
+  const QObject watch;
   QTimer::singleShot(20000, &watch, [] {
     ADD_FAILURE() << "a modal loop was left running";
     for (QWidget* open : {QApplication::activePopupWidget(), QApplication::activeModalWidget()})

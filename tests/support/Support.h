@@ -22,7 +22,6 @@ void PrintTo(const QString& text, std::ostream* out);
 void PrintTo(const QByteArray& bytes, std::ostream* out);
 void PrintTo(const QPoint& point, std::ostream* out);
 void PrintTo(const QSize& size, std::ostream* out);
-void PrintTo(const QRect& rect, std::ostream* out);
 
 // While it lives, an item table of the test's own in place of the carried one: none, or found but unreadable in place.
 struct TableModule : CResourceModule {

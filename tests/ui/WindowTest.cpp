@@ -1,9 +1,13 @@
 // The main window as its user meets it: its title, the Rate edit, keys, the menu, the About box, no text cut off.
 #include "tests/support/Support.h"
 
+#include <qpa/qwindowsysteminterface.h>
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QDesktopServices>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 TEST(Window, IsTitledQuenchmarkWithTheFocusOnTheItemList) {
@@ -52,8 +56,28 @@ TEST(Window, EscapeAndModifiedEnterLeaveItOpen) {
   EXPECT_EQ(withWindow(pressAll), kEndedByTest);
 }
 
+class ManualPages : public QObject {
+  Q_OBJECT
+public:
+  QList<QUrl> opened;
+public Q_SLOTS:
+  void open(const QUrl& url) { opened << url; }
+};
+
+TEST(Window, F1AloneOpensTheManualPage) {
+  ManualPages desktop;
+  QDesktopServices::setUrlHandler(QStringLiteral("man"), &desktop, "open");
+  withWindow([&](PriceDlgProbe& dlg) {
+    QTest::keyClick(dlg.items(), Qt::Key_F2);
+    EXPECT_TRUE(desktop.opened.isEmpty());
+    QTest::keyClick(dlg.items(), Qt::Key_F1);
+  });
+  QDesktopServices::unsetUrlHandler(QStringLiteral("man"));
+  EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("man:") + QCoreApplication::applicationName())});
+}
+
 // Opens the menu with ask and, from inside it, checks its entries ("(o)" a radio mark, "[x]" a check mark, "grey" not
-// to be chosen) and where it opened, then presses key with entry active.
+// to be chosen), where it opened and the entry in focus (none from the mouse), then presses key with entry active.
 void fromMenu(PriceDlgProbe& dlg, const std::function<void()>& ask, const std::vector<std::string>& entries, QPoint at,
               int entry, Qt::Key key) {
   bool opened = false;
@@ -71,6 +95,8 @@ void fromMenu(PriceDlgProbe& dlg, const std::function<void()>& ask, const std::v
     }
     EXPECT_EQ(shown, entries);
     EXPECT_EQ(popup->pos(), at);
+    const bool fromKeyboard = at == dlg.window()->frameGeometry().topLeft();
+    EXPECT_EQ(menu->activeAction(), fromKeyboard ? menu->actions().at(0) : nullptr) << "Skill = 100 in focus";
     const int level = dlg.m_nLevel;
     menu->setActiveAction(menu->actions().at(entry));
     QTest::keyClick(menu, key);
@@ -79,6 +105,12 @@ void fromMenu(PriceDlgProbe& dlg, const std::function<void()>& ask, const std::v
   ask();
   QCoreApplication::processEvents();
   EXPECT_TRUE(opened);
+}
+
+// The Menu key as the desktop reports it: a request from the keyboard to the window, for the control in focus.
+void askWithTheMenuKey(QWidget* focus) {
+  focus->setFocus();
+  QWindowSystemInterface::handleContextMenuEvent(focus->window()->windowHandle(), false, {}, {}, {});
 }
 
 TEST(Menu, FromTheKeyboardOpensAtTheWindowsCornerAndChoosesLevel100) {
@@ -111,16 +143,29 @@ TEST(Menu, FromTheMouseOpensAtThePointerAndTurnsKeepOnTopOff) {
   });
 }
 
-TEST(Menu, DismissedChangesNothing) {
+TEST(Menu, FromTheMenuKeyInTheItemListOpensAtTheWindowsCornerAndDismissedChangesNothing) {
   withWindow([](PriceDlgProbe& dlg) {
     dlg.price("Axe", ID_SKILL_80, "12");
     fromMenu(
-        dlg, [&] { QTest::keyClick(dlg.items(), Qt::Key_F10, Qt::ShiftModifier); },
+        dlg, [&] { askWithTheMenuKey(dlg.items()); },
         {"Skill = 100", "Skill = 90 grey", "Skill = 80 (o) grey", "Skill = 70 grey", "Skill = 60 grey",
          "Skill = 50 grey", "----", "Keep on Top"},
         dlg.window()->frameGeometry().topLeft(), 0, Qt::Key_Escape);
     EXPECT_EQ(dlg.m_nLevel, ID_SKILL_80);
     EXPECT_FALSE(dlg.m_bTopMost);
+  });
+}
+
+// The opened list and the closed box take the template's 130 units of height, give or take a row.
+TEST(Window, TheItemListOpensAsTallAsTheTemplateWithAScrollBar) {
+  withWindow([](PriceDlgProbe& dlg) {
+    // Room below for the list at any scale.
+    dlg.window()->move(0, 0);
+    dlg.items()->showPopup();
+    const int opened = dlg.items()->view()->window()->height() + dlg.items()->height();
+    EXPECT_NEAR(opened, dlg.window()->height() * 130 / 78, dlg.items()->fontMetrics().height());
+    EXPECT_TRUE(dlg.items()->view()->verticalScrollBar()->isVisible());
+    dlg.items()->hidePopup();
   });
 }
 
@@ -168,6 +213,11 @@ TEST(Layout, CutsOffNothingAndIsNoWiderThanItsCaptionsNeed) {
       sizes[points] = dlg.window()->size();
       onNextPopup([&](QWidget* box) {
         expectNothingCutOff(box, size + ", About box");
+        // At the template's text size the icon is drawn at least as large as it shows at this scale, never enlarged.
+        const QLabel* icon = box->findChild<QLabel*>();
+        const qreal shown = std::min(icon->width(), icon->height()) * icon->devicePixelRatio();
+        EXPECT_TRUE(points > 8.0 || std::ranges::any_of(dlg.window()->windowIcon().availableSizes(),
+                                                        [&](QSize drawn) { return drawn.width() >= shown; }));
         box->close();
       });
       QTest::mouseClick(qobject_cast<QAbstractButton*>(dlg.controlWidget(IDC_ABOUT)), Qt::LeftButton);
@@ -206,3 +256,5 @@ TEST(AboutBox, OpensOverTheWindowWithTheAddressToCopyAndNoButton) {
   }
 }
 }  // namespace
+
+#include "WindowTest.moc"
