@@ -6,7 +6,7 @@
 
 bool CPriceApp::InitInstance() {
   if (const ForeignWindow running = FindWindowA(nullptr, "Quenchmark")) {
-    SetForegroundWindow(running.get());
+    SetForegroundWindow(running);
     return false;
   }
   AfxEnableControlContainer();

@@ -1,4 +1,4 @@
-// The application object: one copy per user, then the main window until it ends; help from its command map.
+// The application object: one copy per session, then the main window until it ends; help from its command map.
 #pragma once
 
 #include "framework/CWinApp.h"

@@ -84,8 +84,10 @@ int CDialog::DoModal() {
   const int result = m_pWindow->exec();
   m_controls.clear();
   delete std::exchange(m_pWindow, nullptr);
-  if (AfxGetApp()->m_pMainWnd == this)
+  if (AfxGetApp()->m_pMainWnd == this) {
     AfxGetApp()->m_pMainWnd = nullptr;
+    AfxGetApp()->saveProfile();
+  }
   return result;
 }
 

@@ -8,7 +8,10 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QUrl>
+
+#include <cstdio>
 
 #include "framework/Locale.h"
 
@@ -21,6 +24,29 @@ QString profilePath() {
 }
 QString profileKey(const char* section, const char* entry) {
   return QString::fromUtf8(section) + '/' + QString::fromUtf8(entry);
+}
+
+// The profile of one run, read at its first use and written when the run ends. A store that is no plain file is left
+// alone; one larger than this program ever writes is damaged: not read, and kept beside the new one.
+constexpr qint64 kMaxProfileBytes = 64 * 1024;
+struct Profile {
+  bool loaded = false, ours = false, damaged = false, changed = false;
+  QSettings::SettingsMap values;  // by "section/entry"
+} profile;
+
+Profile& loadedProfile() {
+  if (profile.loaded)
+    return profile;
+  const QFileInfo file(profilePath());
+  profile.loaded = true;
+  profile.ours = !file.exists() || (file.isFile() && file.isReadable());
+  profile.damaged = file.isFile() && file.size() > kMaxProfileBytes;
+  if (file.exists() && profile.ours && !profile.damaged) {
+    const QSettings store(file.filePath(), QSettings::IniFormat);
+    for (const QString& key : store.allKeys())
+      profile.values[key] = store.value(key);
+  }
+  return profile;
 }
 
 int showMessageBox(const CString& text) {
@@ -50,25 +76,41 @@ void CWinApp::OnHelp() {
 }
 
 int CWinApp::GetProfileInt(const char* section, const char* entry, int nDefault) {
-  const QVariant stored = QSettings(profilePath(), QSettings::IniFormat).value(profileKey(section, entry));
   // A value with a comma reads back as a list, which has no single text and so gives the default.
   bool ok = false;
-  const int value = stored.toString().trimmed().toInt(&ok, 10);
+  const int value = loadedProfile().values.value(profileKey(section, entry)).toString().trimmed().toInt(&ok, 10);
   return ok ? value : nDefault;
 }
 
 bool CWinApp::WriteProfileInt(const char* section, const char* entry, int nValue) {
-  // QSettings keeps a change that it failed to write, for later writes and for reads, so a change is made only where it
-  // can be written: a writable directory, and no store or a readable file. The new file is renamed over the old one.
-  const QFileInfo file(profilePath());
-  if (!QDir().mkpath(file.absolutePath()) || !QFileInfo(file.absolutePath()).isWritable() ||
-      (file.exists() && (!file.isFile() || !file.isReadable())))
+  Profile& store = loadedProfile();
+  if (!store.ours)
     return false;
-  QSettings profile(file.filePath(), QSettings::IniFormat);
-  profile.setValue(profileKey(section, entry), nValue);
-  profile.sync();
-  return profile.status() == QSettings::NoError;
+  store.values[profileKey(section, entry)] = nValue;
+  store.changed = true;
+  return true;
 }
+
+void CWinApp::saveProfile() {
+  const Profile run = std::exchange(profile, {});
+  const QString path = profilePath();
+  QTemporaryFile replacement(path);
+  if (!run.changed || !QDir().mkpath(QFileInfo(path).path()) || !replacement.open())
+    return;
+  // Everything the run holds goes into a new file, which then takes the old one's place in one step, so that no end of
+  // the process leaves some values written and others not; the old file is not read again.
+  QSettings store(replacement.fileName(), QSettings::IniFormat);
+  for (const auto& [key, value] : run.values.asKeyValueRange())
+    store.setValue(key, value);
+  store.sync();
+  if (store.status() != QSettings::NoError)
+    return;
+  if (run.damaged)
+    std::rename(QFile::encodeName(path), QFile::encodeName(path + QStringLiteral(".bak")));
+  if (std::rename(QFile::encodeName(replacement.fileName()), QFile::encodeName(path)) == 0)
+    replacement.setAutoRemove(false);
+}
+
 HICON CWinApp::LoadIcon(UINT id) const {
   return loadIconResource(id);
 }
@@ -102,7 +144,9 @@ std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv) {
 int AfxWinMain(int& argc, char** argv, const char* desktopFileId) {
   const auto application = AfxCreateApplication(argc, argv);
   QGuiApplication::setDesktopFileName(QString::fromUtf8(desktopFileId));
-  if (CWinApp* app = AfxGetApp())
+  if (CWinApp* app = AfxGetApp()) {
     app->InitInstance();
+    app->saveProfile();
+  }
   return 0;
 }

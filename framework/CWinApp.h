@@ -22,10 +22,14 @@ public:
   // Shows the program's manual page through the desktop; where the desktop cannot, nothing happens.
   void OnHelp();
   bool Enable3dControls() { return true; }  // the only kind Qt draws; kept so that start-up reads as designed
-  // The integer stored under section/entry, or nDefault when it is missing or is not a decimal integer.
+  // The integer stored under section/entry, or nDefault when it is missing or is not a decimal integer; the store is
+  // read at the first call of a run, only a plain file of at most 64 KiB.
   int GetProfileInt(const char* section, const char* entry, int nDefault);
-  // Stores one integer; a store that cannot be written keeps its earlier contents.
+  // Keeps one integer for the store, which is written when the run ends; false where the store is no plain file.
   bool WriteProfileInt(const char* section, const char* entry, int nValue);
+  // Ends the run of the store, when InitInstance returns or the main window ends: writes what the run changed, all in
+  // one replacement of the file, a store too large to be one of ours kept beside it as .bak.
+  void saveProfile();
   HICON LoadIcon(UINT id) const;  // with every size the executable carries for it
 
   CWnd* m_pMainWnd = nullptr;

@@ -1,14 +1,16 @@
 // The locale the system-wide configuration names, its number items from ICU, read once, and the price formatter.
 #include "framework/Locale.h"
 
-#include <unicode/decimfmt.h>
 #include <unicode/resbund.h>
+#include <unicode/uenum.h>
+#include <unicode/uloc.h>
 
 #include <algorithm>
 #include <cctype>
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <optional>
@@ -21,8 +23,8 @@ using NumberItems = std::map<LCTYPE, std::string>;
 NumberItems systemItems;  // empty until read
 
 std::string_view trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t\r");
-  return first == text.npos ? std::string_view() : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  return first == text.npos ? std::string_view() : text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 // The numeric locale that the first configuration file naming one sets, as a shell sourcing it would see it:
@@ -30,9 +32,13 @@ std::string_view trimmed(std::string_view text) {
 // LC_NUMERIC over LANG.
 std::string systemLocaleName() {
   for (const std::string& path : configFiles) {
-    std::ifstream file(path);
+    // The C library's streams, which every process has set up already: one of the C++ streams would bring a third of
+    // a megabyte of their code and tables into memory for this one read.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "re"), std::fclose);
     std::map<std::string, std::string, std::less<>> variables;
-    for (std::string line; std::getline(file, line);) {
+    char* line = nullptr;  // as long as the line, made and grown by getline
+    std::size_t size = 0;
+    while (file && getline(&line, &size, file.get()) >= 0) {
       std::string_view text = trimmed(line);
       if (text.starts_with("export ") || text.starts_with("export\t"))
         text = trimmed(text.substr(7));
@@ -50,6 +56,7 @@ std::string systemLocaleName() {
       }
       variables[std::string(text.substr(0, equals))] = value;
     }
+    std::free(line);
     for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"})
       if (!variables[name].empty())
         return variables[name];
@@ -57,44 +64,55 @@ std::string systemLocaleName() {
   return {};  // the C locale
 }
 
-// The ICU locale for a POSIX name such as "de_DE.UTF-8@euro" (neither codeset nor modifier changes how numbers are
-// written), with Latin digits, whose separators go with the ASCII digits the formatter writes. "C", "POSIX" and names
-// ICU has no data for are the C locale: ICU would answer them with its default, from the user's environment.
-icu::Locale icuLocaleFor(const std::string& posixName) {
+// Whether ICU has data for the language, from its list of locales alone: opening a name it does not know would fall
+// back to the user's locale, from the environment.
+bool knownLanguage(const std::string& language) {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::LocalUEnumerationPointer locales(uloc_openAvailableByType(ULOC_AVAILABLE_WITH_LEGACY_ALIASES, &status));
+  while (const char* locale = uenum_next(locales.getAlias(), nullptr, &status))
+    if (language == locale)
+      return true;
+  return false;
+}
+
+// The number items of a POSIX locale name such as "de_DE.UTF-8@euro" (neither codeset nor modifier changes how numbers
+// are written): only the separators and the group size of ICU's data for Latin digits, which go with the ASCII digits
+// the formatter writes, inherited from the parent locales. "C", "POSIX", a name that is no plain locale name and a
+// language ICU does not know are the C locale, with no ICU data opened. The leading zero and the negative order are the
+// platform's usual ones: no price is negative, and an amount below 1 is written as "0" before it reaches the formatter,
+// so neither is ever shown.
+NumberItems itemsOf(const std::string& posixName) {
+  NumberItems items{{LOCALE_ILZERO, "1"},
+                    {LOCALE_SGROUPING, "0;0"},
+                    {LOCALE_SDECIMAL, "."},
+                    {LOCALE_STHOUSAND, ","},
+                    {LOCALE_INEGNUMBER, "1"}};
   const std::string base = posixName.substr(0, posixName.find_first_of(".@"));
   const auto plain = [](char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-';
   };
-  std::string id = "en_US_POSIX";
-  if (!base.empty() && std::ranges::all_of(base, plain) && base != "C" && base != "POSIX") {
-    const icu::Locale candidate(base.c_str());  // bogus when too long
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::ResourceBundle data(nullptr, candidate, status);
-    if (!candidate.isBogus() && U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING)
-      id = candidate.getName();
-  }
-  return icu::Locale((id + "@numbers=latn").c_str());
-}
-
-// The leading zero and the negative order are the platform's usual ones: no price is negative, and an amount below 1
-// is written as "0" before it reaches the formatter, so neither is ever shown.
-NumberItems itemsOf(const icu::Locale& locale) {
-  UErrorCode status = U_ZERO_ERROR;
-  const std::unique_ptr<icu::NumberFormat> format(icu::NumberFormat::createInstance(locale, status));
-  const auto* decimal = dynamic_cast<const icu::DecimalFormat*>(format.get());
-  NumberItems items{{LOCALE_ILZERO, "1"},
-                    {LOCALE_SGROUPING, "0"},
-                    {LOCALE_SDECIMAL, "."},
-                    {LOCALE_STHOUSAND, ","},
-                    {LOCALE_INEGNUMBER, "1"}};
-  if (!decimal)
+  if (base == "C" || base == "POSIX" || !std::ranges::all_of(base, plain) ||
+      !knownLanguage(base.substr(0, base.find_first_of("_-"))))
     return items;
-  // The group size next to the decimal sign, and a last 0 for "repeat it": the program reads the leading size only.
-  items[LOCALE_SGROUPING] = std::to_string(decimal->isGroupingUsed() ? decimal->getGroupingSize() : 0) + ";0";
-  const icu::DecimalFormatSymbols& symbols = *decimal->getDecimalFormatSymbols();
-  items[LOCALE_SDECIMAL] = items[LOCALE_STHOUSAND] = "";
-  symbols.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol).toUTF8String(items[LOCALE_SDECIMAL]);
-  symbols.getSymbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol).toUTF8String(items[LOCALE_STHOUSAND]);
+  UErrorCode status = U_ZERO_ERROR;
+  icu::ResourceBundle locale(nullptr, icu::Locale(base.c_str()), status);
+  const auto latin = [&](const char* key) {
+    std::string utf8;
+    UErrorCode found = status;
+    locale.getWithFallback((std::string("NumberElements/latn/") + key).c_str(), found)
+        .getString(found)
+        .toUTF8String(utf8);
+    return U_SUCCESS(found) ? utf8 : std::string();
+  };
+  if (U_FAILURE(status))
+    return items;
+  items[LOCALE_SDECIMAL] = latin("symbols/decimal");
+  items[LOCALE_STHOUSAND] = latin("symbols/group");
+  // The digits between the last grouping sign and the decimal sign of a pattern such as "#,##,##0.###", and a last 0
+  // for "repeat it": the program reads the leading size only.
+  const std::string pattern = latin("patterns/decimalFormat");
+  const std::size_t point = std::min(pattern.find_first_of(".;"), pattern.size()), comma = pattern.rfind(',', point);
+  items[LOCALE_SGROUPING] = std::to_string(comma == pattern.npos ? 0 : point - comma - 1) + ";0";
   return items;
 }
 
@@ -145,7 +163,7 @@ std::vector<std::string> setSystemLocaleConfigFiles(std::vector<std::string> pat
 // too small for any text.
 int GetLocaleInfoA(LCID /*locale*/, LCTYPE type, char* buffer, int size) {
   if (systemItems.empty())
-    systemItems = itemsOf(icuLocaleFor(systemLocaleName()));
+    systemItems = itemsOf(systemLocaleName());
   const auto item = systemItems.find(type);
   return item == systemItems.end() ? 0 : copyOut(item->second, buffer, size);
 }

@@ -1,58 +1,42 @@
-// A lock file claims the title; a user-only socket beside it carries one request line from a later copy.
+// The application's id on the session bus claims the title; org.freedesktop.Application carries a later start's
+// request, as it carries a launcher's.
 #include "framework/SingleInstance.h"
+
+#include "framework/Resources.h"
 
 #include <qpa/qplatformnativeinterface.h>
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QFileInfo>
-#include <QLocalServer>
-#include <QLockFile>
-#include <QStandardPaths>
-#include <QThread>
-#include <QTimer>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QWidget>
 #include <QWindow>
 
-#include <unistd.h>
-#include <chrono>
+#include <cstdio>
 
 namespace {
-using namespace std::chrono_literals;
-constexpr auto kStartupWait = 10s;  // a first copy under load may take this long to answer
-constexpr auto kRetry = 50ms, kRequestTime = 2000ms, kSendTime = 1000ms;  // to try again; for a peer to ask; to ask
-constexpr qint64 kMaxRequestBytes = 512;
-const QByteArray kRequest = QByteArrayLiteral("activate");
+// A copy's bus connection answers a ping at once, even while it starts; its window answers once it shows.
+constexpr int kPingTime = 1000, kRequestTime = 5000;  // ms
 
-// This start's startup id (X11) or activation token (Wayland), read before Qt takes it out of the environment.
-const QByteArray launchToken = [] {
-  const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
-  return token.isEmpty() ? qgetenv("DESKTOP_STARTUP_ID") : token;
-}();
+// This start's startup id (X11) and activation token (Wayland), read before Qt takes them out of the environment.
+const QVariantMap launchTokens{{QStringLiteral("desktop-startup-id"), qEnvironmentVariable("DESKTOP_STARTUP_ID")},
+                               {QStringLiteral("activation-token"), qEnvironmentVariable("XDG_ACTIVATION_TOKEN")}};
 
-// One word of printable ASCII, as launchers make them: Qt would hand on blanks, quotes and backslashes unescaped.
-bool isToken(const QByteArray& token) {
-  return !token.isEmpty() && token.size() <= kMaxRequestBytes / 2 &&
-         std::ranges::all_of(token, [](char c) { return c > ' ' && c < 127 && c != '"' && c != '\\'; });
-}
-
-// Where a claim can live: the runtime directory, else the cache directory, each only while it is this user's alone, so
-// that nobody else can take the name first or reach the socket.
-QStringList claimDirectories() {
-  QStringList directories;
-  for (const auto location : {QStandardPaths::RuntimeLocation, QStandardPaths::GenericCacheLocation}) {
-    const QString path = QStandardPaths::writableLocation(location);
-    const QFileInfo directory(path);
-    if (QDir().mkpath(path) && directory.ownerId() == ::geteuid() &&
-        !(directory.permissions() & (QFile::WriteGroup | QFile::WriteOther)))
-      directories << path;
-  }
-  return directories;
+// The object path that the desktop's launchers derive from the application's id.
+QString objectPath() {
+  return QLatin1Char('/') + QGuiApplication::desktopFileName().replace(QLatin1Char('.'), QLatin1Char('/'));
 }
 
 // Ends the launcher's feedback for the start that asked. Wayland compositors end it when the token activates a window;
-// on X11 Qt sends the end of a startup id when it shows a window, so one that nobody sees is shown for it.
-void completeLaunch(const QByteArray& token) {
+// on X11 Qt sends the end of a startup id when it shows a window, so one that nobody sees is shown for it. Only one
+// word of printable ASCII, as launchers make them: Qt would hand on blanks, quotes and backslashes unescaped.
+void completeLaunch(const QVariantMap& platformData) {
+  QByteArray token = platformData.value(QStringLiteral("activation-token")).toString().toUtf8();
+  if (token.isEmpty())
+    token = platformData.value(QStringLiteral("desktop-startup-id")).toString().toUtf8();
+  if (token.isEmpty() || token.size() > 256 ||
+      !std::ranges::all_of(token, [](char c) { return c > ' ' && c < 127 && c != '"' && c != '\\'; }))
+    return;
   const auto setStartupId = reinterpret_cast<void (*)(const char*)>(reinterpret_cast<void*>(
       QGuiApplication::platformNativeInterface()->nativeResourceFunctionForIntegration("setstartupid")));
   if (!setStartupId) {
@@ -66,76 +50,74 @@ void completeLaunch(const QByteArray& token) {
   messenger.show();
 }
 
-void bringForward(const QString& title, const QByteArray& token) {
-  if (!token.isEmpty())
-    completeLaunch(token);
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (!window->isVisible() || window->windowTitle().compare(title, Qt::CaseInsensitive) != 0)
-      continue;
-    if (window->isMinimized())
-      return QApplication::alert(window);
-    window->raise();
-    return window->activateWindow();
+// The running copy's org.freedesktop.Application, on the main thread: it answers once the window runs. Every call
+// brings the window forward, since the program opens no files and has no actions.
+class Application final : public QObject {
+  Q_OBJECT
+  Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+
+public:
+  Application(QString title, QObject* parent) : QObject(parent), m_title(std::move(title)) {}
+
+public Q_SLOTS:
+  Q_SCRIPTABLE void Activate(const QVariantMap& platformData) {
+    completeLaunch(platformData);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (!window->isVisible() || window->windowTitle().compare(m_title, Qt::CaseInsensitive) != 0)
+        continue;
+      if (window->isMinimized())
+        return QApplication::alert(window);
+      window->raise();
+      return window->activateWindow();
+    }
   }
-}
+  Q_SCRIPTABLE void Open(const QStringList& /*uris*/, const QVariantMap& platformData) { Activate(platformData); }
+  Q_SCRIPTABLE void ActivateAction(const QString& /*action_name*/, const QVariantList& /*parameter*/,
+                                   const QVariantMap& platformData) {
+    Activate(platformData);
+  }
 
-// Reads one request line; anything else, or a peer that says nothing, is dropped.
-void answer(QLocalSocket* peer, const QString& title) {
-  QTimer::singleShot(kRequestTime, peer, [peer] { peer->abort(); });
-  QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-  QObject::connect(peer, &QLocalSocket::readyRead, peer, [peer, title] {
-    if (!peer->canReadLine() && peer->bytesAvailable() <= kMaxRequestBytes)
-      return;  // more to come
-    const QList<QByteArray> words = peer->readLine(kMaxRequestBytes).trimmed().split(' ');
-    if (words[0] == kRequest && (words.size() == 1 || (words.size() == 2 && isToken(words[1]))))
-      bringForward(title, words.value(1));
-    peer->disconnectFromServer();
-  });
-}
-
-void serve(std::unique_ptr<QLockFile> lock, const QString& socketPath, const QString& title) {
-  static std::unique_ptr<QLockFile> claim;  // held until the process exits, and then released with the file
-  claim = std::move(lock);
-  // The lock is ours, so a socket left at this path belongs to a copy that is gone.
-  QLocalServer::removeServer(socketPath);
-  auto* server = new QLocalServer(qApp);
-  server->setSocketOptions(QLocalServer::UserAccessOption);
-  QObject::connect(server, &QLocalServer::newConnection, server, [server, title] {
-    while (QLocalSocket* peer = server->nextPendingConnection())
-      answer(peer, title);
-  });
-  server->listen(socketPath);
-}
+private:
+  QString m_title;
+};
 }  // namespace
 
 ForeignWindow FindWindowA(const char* /*className: any*/, const char* windowName) {
+  QDBusConnection bus = QDBusConnection::sessionBus();
   const QString title = QString::fromUtf8(windowName);
-  for (const QString& directory : claimDirectories()) {
-    const QString base = directory + QLatin1Char('/') + title.toLower();
-    auto lock = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
-    lock->setStaleLockTime(0);  // never stale by age: only a holder that no longer runs gives up its claim
-    const QDeadlineTimer deadline(kStartupWait);
-    // Only a lock that exists means a copy; one that cannot be made here is none, and the next place is tried.
-    while (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError) {
-      auto connection = std::make_unique<QLocalSocket>();
-      connection->connectToServer(base + QStringLiteral(".socket"));
-      if (connection->waitForConnected(kRetry.count()))
-        return connection;
-      // A holder that never answers has no window anybody can use: run rather than refuse to start.
-      if (deadline.hasExpired())
-        return {};
-      QThread::msleep(kRetry.count());
-    }
-    if (lock->isLocked()) {
-      serve(std::move(lock), base + QStringLiteral(".socket"), title);
+  if (!bus.isConnected())
+    return {};
+  // Ready to answer before the claim is made, so that no request finds the id claimed but nobody to answer it.
+  bus.registerObject(objectPath(), new Application(title, qApp), QDBusConnection::ExportScriptableSlots);
+  // The bus gives the id to one process at a time and takes it back when that process ends, however it ends; an owner
+  // gone between the claim and the question leaves it free for another try.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (bus.registerService(QGuiApplication::desktopFileName()))
       return {};
-    }
+    const QDBusReply<QString> owner = bus.interface()->serviceOwner(QGuiApplication::desktopFileName());
+    if (owner.isValid())
+      return {owner.value(), title};
   }
-  return {};  // nowhere to claim the title: this copy runs without the guard
+  return {};  // neither claimed nor found: this copy runs without the guard
 }
 
-void SetForegroundWindow(QLocalSocket* window) {
-  window->write(kRequest + (isToken(launchToken) ? ' ' + launchToken : QByteArray()) + '\n');
-  window->waitForBytesWritten(kSendTime.count());
-  window->disconnectFromServer();
+void SetForegroundWindow(const ForeignWindow& window) {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  const QDBusMessage ping = QDBusMessage::createMethodCall(
+      window.owner, QStringLiteral("/"), QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"));
+  const QDBusMessage request =
+      QDBusMessage::createMethodCall(window.owner, objectPath(), QStringLiteral("org.freedesktop.Application"),
+                                     QStringLiteral("Activate"))
+      << launchTokens;
+  if (bus.call(ping, QDBus::Block, kPingTime).type() == QDBusMessage::ReplyMessage &&
+      bus.call(request, QDBus::Block, kRequestTime).type() == QDBusMessage::ReplyMessage)
+    return;
+  // A stopped or hung copy would otherwise swallow every start without a word.
+  const QByteArray text = window.title.toUtf8() +
+                          " is already running but does not answer: end that copy (it may be stopped or hung), then "
+                          "start it again.";
+  std::fprintf(stderr, "%s\n", text.constData());
+  AfxMessageBox(text.constData());
 }
+
+#include "SingleInstance.moc"

@@ -1,15 +1,18 @@
-// One copy per user: finding the running copy by its main window's title, and answering such a search.
+// One copy per session: finding the running copy by its main window's title, and answering such a search.
 #pragma once
 
-#include <QLocalSocket>
-#include <memory>
+#include <QString>
 
-using ForeignWindow = std::unique_ptr<QLocalSocket>;  // the running copy's main window, as a later copy reaches it
-// Looks for this user's top-level window titled windowName, in any letter case. When there is none, this process claims
-// the title until it exits, answers later copies from now on, and gets nothing. A copy still starting is waited for a
-// few seconds; a dead one, or a place where no claim can be made, hides no copy.
+// The running copy's main window as a later start reaches it: the bus name of the process that shows it.
+struct ForeignWindow {
+  QString owner;
+  QString title;
+  explicit operator bool() const { return !owner.isEmpty(); }
+};
+// Looks for the session's copy whose main window is titled windowName. When there is none, this process claims the
+// application's id (its desktop file name) on the session bus, answers later copies, and gets nothing; so it does
+// without a session bus.
 ForeignWindow FindWindowA(const char* className, const char* windowName);
-// Asks the found window to come forward with this start's startup id or activation token, which it uses to end the
-// launcher's feedback. It is raised and activated, but not restored when minimised. A request that could not be sent
-// is not reported: the later copy ends either way.
-void SetForegroundWindow(QLocalSocket* window);
+// Asks the found copy to raise and activate its window (not restore it) with this start's startup id or activation
+// token, which ends the launcher's feedback; a copy that does not answer is reported.
+void SetForegroundWindow(const ForeignWindow& window);

@@ -29,11 +29,11 @@ TEST(DesktopSession, UnderWaylandTheProgramRunsThroughXWaylandAndEndsEachStartsF
   const auto ready = [&] {
     log += weston.readAllStandardError() + weston.readAllStandardOutput();
     display = QRegularExpression("xserver listening on display (:\\d+)").match(log).captured(1);
-    return !display.isEmpty() && QFileInfo::exists(session.path("runtime") + "/quenchmark-test");
+    return !display.isEmpty() && QFileInfo::exists(session.root.filePath("quenchmark-test"));
   };
   if (!QTest::qWaitFor(ready, 30000))
     GTEST_SKIP() << "weston did not start: " << log.toStdString();
-  const QStringList wayland{"WAYLAND_DISPLAY=quenchmark-test", "DISPLAY=" + display};
+  const QStringList wayland{"WAYLAND_DISPLAY=quenchmark-test", "DISPLAY=" + display, "QT_QPA_PLATFORM="};
   const std::unique_ptr<xcb_connection_t, void (*)(xcb_connection_t*)> x(xcb_connect(display.toUtf8(), nullptr),
                                                                          xcb_disconnect);
   const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;

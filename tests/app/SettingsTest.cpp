@@ -1,72 +1,92 @@
-// The stored position, keep-on-top and level: restored at start, written by the close box alone, whatever the store.
+// The stored position, keep-on-top and level: read at start, written by the close box alone in one new file.
 #include "tests/support/Support.h"
 
-static void writeStore(const QByteArray& bytes) {
-  QFile file(storePath());
-  ASSERT_TRUE(file.open(QFile::WriteOnly | QFile::Truncate) && file.write(bytes) == bytes.size());
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+static QByteArray bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QFile::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
-// The four values as any other INI reader reads them back.
+// Puts the store in place: a FIFO, a device or a directory as a name in brackets says, else a "[Settings]" line and
+// these bytes, linked to a name that keeps them unless the file is rewritten in place; returns the file's bytes.
+static QByteArray makeStore(const QByteArray& store) {
+  for (const QString& path : {storePath(), storePath() + ".bak", storePath() + ".link"})
+    std::filesystem::remove_all(path.toStdString());
+  if (store == "(FIFO)")
+    mkfifo(QFile::encodeName(storePath()), 0600);
+  if (store == "(device)")
+    QFile::link("/dev/zero", storePath());
+  if (store == "(directory)")
+    QDir().mkdir(storePath());
+  if (store.isEmpty() || store.startsWith('('))
+    return "(none)";
+  QFile file(storePath());
+  const QByteArray bytes = "[Settings]\n" + store;
+  EXPECT_TRUE(file.open(QFile::WriteOnly) && file.write(bytes) == bytes.size());
+  EXPECT_EQ(link(QFile::encodeName(storePath()), QFile::encodeName(storePath() + ".link")), 0);
+  return bytes;
+}
+
+// The four values as any other INI reader reads them back; none from a store that is no plain file.
 static std::vector<int> stored() {
+  if (!QFileInfo(storePath()).isFile())
+    return {};
   const QSettings store(storePath(), QSettings::IniFormat);
   return {store.value("Settings/window x", -99).toInt(), store.value("Settings/window y", -99).toInt(),
           store.value("Settings/top", -99).toInt(), store.value("Settings/level", -99).toInt()};
 }
 
-TEST(Settings, StartsWhereTheStoreSaysOrAtTheDefaultsAndWritesNothing) {
+// Only a plain store of at most 64 KiB is read; the close box replaces it, keeping one over 64 KiB beside it, and
+// leaves any other store alone.
+TEST(Settings, StartsFromAPlainStoreAndTheCloseBoxReplacesItWhole) {
+  const QByteArray oversized = "top=1\n" + QByteArray(64 * 1024, ';');
   const struct {
-    const char* store;
+    const char* name;
+    QByteArray store;  // after its "[Settings]" line; empty: none
     QPoint position;
-    bool topMost;
-    int level;
+    int top, level;
   } cases[] = {
-      {nullptr, {200, 200}, false, ID_SKILL_100},
-      {"[Settings]\nwindow%20x=300\nwindow%20y=150\ntop=1\nlevel=32777\n", {300, 150}, true, ID_SKILL_50},
-      {"[Settings]\nwindow x = 310\nwindow y = 40\ntop=-1\nlevel=32775\n", {310, 40}, true, ID_SKILL_70},
-      {"[Settings]\ntop=0\nlevel=32771\nwindow%20x=left\nwindow%20y=12abc\n", {200, 200}, false, ID_SKILL_100},
-      {"[Settings]\nlevel=32778\ntop=4294967296\n", {200, 200}, false, ID_SKILL_100},
-      {"[Settings]\nlevel=32775,32776\n[General]\ntop=1\n", {200, 200}, false, ID_SKILL_100},
-      {"\x01\x02\n[Settings]\n\xff\xfe\ntop=1\n\x80=\x81\nlevel=32776\n", {200, 200}, true, ID_SKILL_60},
-      {"[Settings]\nwindow%20x=800\nwindow%20y=100\n",
-       {200, 200},
-       false,
-       ID_SKILL_100},  // just right of the 800 x 800 screen
-      {"[Settings]\nwindow%20x=100\nwindow%20y=800\n", {200, 200}, false, ID_SKILL_100},  // just below it
+      {"none", "", {200, 200}, 0, ID_SKILL_100},
+      {"as Qt writes it", "window%20x=300\nwindow%20y=150\ntop=1\nlevel=32777\n", {300, 150}, 1, ID_SKILL_50},
+      {"blanks in keys", "window x = 310\nwindow y = 40\ntop=-1\nlevel=32775\n", {310, 40}, 1, ID_SKILL_70},
+      {"not numbers", "top=0\nlevel=32771\nwindow%20x=left\nwindow%20y=12abc\n", {200, 200}, 0, ID_SKILL_100},
+      {"a list, another section", "level=32775,32776\n[General]\ntop=1\n", {200, 200}, 0, ID_SKILL_100},
+      {"just right of the 800 x 800 screen", "window%20x=800\nwindow%20y=100\n", {200, 200}, 0, ID_SKILL_100},
+      {"just below it", "window%20x=100\nwindow%20y=800\n", {200, 200}, 0, ID_SKILL_100},
+      {"over 64 KiB", oversized, {200, 200}, 0, ID_SKILL_100},
+      {"a FIFO", "(FIFO)", {200, 200}, 0, ID_SKILL_100},
+      {"a device", "(device)", {200, 200}, 0, ID_SKILL_100},
+      {"a directory", "(directory)", {200, 200}, 0, ID_SKILL_100},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.store ? c.store : "no store");
-    QFile::remove(storePath());
-    if (c.store)
-      writeStore(c.store);
+    SCOPED_TRACE(c.name);
+    const QByteArray written = makeStore(c.store);
     withWindow([&](PriceDlgProbe& dlg) {
-      // Start-up shows Axe at level 100 whatever the level; Enter ends the window without writing.
       const bool onTop = dlg.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
       EXPECT_EQ(std::tuple(dlg.window()->frameGeometry().topLeft(), dlg.m_bTopMost, onTop, dlg.m_nLevel,
                            dlg.shown(IDC_EXEC_RATE)),
-                std::tuple(c.position, c.topMost, c.topMost, c.level, QStringLiteral("72")));
-      QTest::keyClick(dlg.rate(), Qt::Key_Return);
+                std::tuple(c.position, c.top == 1, c.top == 1, c.level, QStringLiteral("72")))
+          << "Axe at level 100 whatever the level";
+      dlg.window()->move(321, 123);
+      dlg.window()->close();
     });
-    QFile file(storePath());
-    EXPECT_EQ(file.open(QFile::ReadOnly) ? file.readAll() : QByteArray("(none)"),
-              c.store ? QByteArray(c.store) : QByteArray("(none)"));
+    EXPECT_TRUE(QFileInfo::exists(storePath()));
+    EXPECT_EQ(stored(), (c.store.startsWith('(') ? std::vector<int>{} : std::vector{321, 123, c.top, c.level}));
+    EXPECT_EQ(bytes(storePath() + ".link"), written);
+    EXPECT_EQ(bytes(storePath() + ".bak"), c.store == oversized ? written : "(none)");
   }
 }
 
-TEST(Settings, TheCloseBoxStoresWhereTheWindowIsAndWhatItHolds) {
-  writeStore("[Settings]\ntop=5\nlevel=32775\n");
-  EXPECT_EQ(withWindow([](PriceDlgProbe& dlg) {
-              dlg.window()->move(321, 123);
-              dlg.choose("Bardiche");
-              dlg.choose("Axe");
-              EXPECT_EQ(dlg.shown(IDC_FAIL_RATE), "28") << "the restored level shows from the next refresh on";
-              dlg.window()->close();
-            }),
-            IDCANCEL);
-  EXPECT_EQ(stored(), (std::vector<int>{321, 123, 1, ID_SKILL_70})) << "any non-zero top comes back as 1";
+TEST(Settings, EnterEndsWithoutWriting) {
+  const QByteArray written = makeStore("level=32775\n");
   withWindow([](PriceDlgProbe& dlg) {
-    dlg.OnKeepOnTop();
+    dlg.window()->move(10, 10);
     dlg.OnSkill100();
-    dlg.window()->close();
+    QTest::keyClick(dlg.rate(), Qt::Key_Return);
   });
-  EXPECT_EQ(stored(), (std::vector<int>{321, 123, 0, ID_SKILL_100}));
+  EXPECT_EQ(bytes(storePath()), written) << "a moved window and a new level are not stored";
 }

@@ -14,9 +14,11 @@ trap 'rm -rf "$work"' EXIT
 "$cpack" --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack failed"; }
 package=$work/quenchmark_${version}_$(dpkg --print-architecture).deb root=$work/root
 dpkg-deb -x "$package" "$root"
-for path in applications/$app_id.desktop metainfo/$app_id.metainfo.xml icons/hicolor/256x256/apps/$app_id.png \
+for path in applications/$app_id.desktop dbus-1/services/$app_id.service metainfo/$app_id.metainfo.xml icons/hicolor/256x256/apps/$app_id.png \
             man/man1/quenchmark.1.gz man/man1/quenchmark-sheet.1.gz doc/quenchmark/copyright; do
   [ -f "$root/usr/share/$path" ] || fail "the package lacks /usr/share/$path"
 done
+grep -qx "Exec=/usr/bin/quenchmark" "$root/usr/share/dbus-1/services/$app_id.service" ||
+  fail "the D-Bus service does not start the installed program"
 lintian --fail-on error,warning "$package"
 echo "package $(basename "$package") as expected"

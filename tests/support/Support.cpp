@@ -3,7 +3,7 @@
 
 #include "app/CPriceApp.h"
 
-#include <QLocalSocket>
+#include <QDBusConnectionInterface>
 #include <clocale>
 #include <cstring>
 
@@ -79,11 +79,13 @@ void onNextPopup(const std::function<void(QWidget* popup)>& action) {
 }
 
 void startHeadless(int& argc, char** argv) {
-  static Session own;
+  static const QTemporaryDir own;  // only this user's
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("XDG_CONFIG_HOME", own.path("config").toUtf8());
-  qputenv("XDG_CACHE_HOME", own.path("cache").toUtf8());
-  qputenv("XDG_RUNTIME_DIR", own.path("runtime").toUtf8());
+  // Nor do the processes the tests start see a display or a launcher's token unless a test gives them one.
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN"})
+    qunsetenv(variable);
+  for (const char* variable : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+    qputenv(variable, own.path().toUtf8());
   qputenv("LOCPATH", QUENCHMARK_TEST_LOCALES);
   qputenv("LC_ALL", "de_DE.UTF-8");
   // Never torn down: Qt's own caches, which go at exit, may still be used as they go.
@@ -101,19 +103,16 @@ void startHeadless(int& argc, char** argv) {
 }
 
 Session::Session() {
-  for (const char* name : {"runtime", "cache", "config"})
-    QDir(root.path()).mkdir(QString::fromLatin1(name));
-  QFile::setPermissions(path("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  QProcess& daemon = start({}, {"dbus-daemon", "--session", "--nofork", "--print-address=1"});
+  EXPECT_TRUE(daemon.waitForReadyRead(30000)) << "dbus-daemon did not start: " << daemon.readAllStandardError();
+  bus = QString::fromUtf8(daemon.readLine().trimmed());
 }
 
 QProcess& Session::start(const QStringList& environment, const QStringList& command) {
   auto& process = *processes.emplace_back(std::make_unique<QProcess>());
   QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
-  for (const char* name :
-       {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN"})
-    variables.remove(QString::fromLatin1(name));
-  const QStringList own{"XDG_RUNTIME_DIR=" + path("runtime"), "XDG_CACHE_HOME=" + path("cache"),
-                        "XDG_CONFIG_HOME=" + path("config")};
+  const QStringList own{"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + root.path(),
+                        "XDG_CONFIG_HOME=" + root.filePath("config"), "DBUS_SESSION_BUS_ADDRESS=" + bus};
   for (const QString& variable : own + environment)
     variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
   process.setProcessEnvironment(variables);
@@ -121,19 +120,18 @@ QProcess& Session::start(const QStringList& environment, const QStringList& comm
   return process;
 }
 
-bool Session::answering(const char* directory) const {
-  return QTest::qWaitFor(
-      [&] {
-        QLocalSocket probe;
-        probe.connectToServer(path(directory) + QStringLiteral("/quenchmark.socket"));
-        return probe.waitForConnected(100);
-      },
-      30000);
+qint64 Session::owner(const std::vector<QProcess*>& copies) const {
+  const QDBusConnection connection = QDBusConnection::connectToBus(bus, root.path());
+  qint64 pid = 0;
+  const auto named = [&] {
+    pid = connection.interface()->servicePid(QUENCHMARK_APP_ID).value();
+    return std::ranges::find(copies, pid, &QProcess::processId) != copies.end();
+  };
+  return QTest::qWaitFor(named, 30000) ? pid : 0;
 }
 
 bool endsWell(QProcess& process) {
-  if (process.state() != QProcess::NotRunning)
-    process.waitForFinished(30000);
+  process.waitForFinished(30000);
   return process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit &&
          process.exitCode() == 0;
 }

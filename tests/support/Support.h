@@ -97,21 +97,19 @@ inline QString storePath() {
          QCoreApplication::applicationName() + ".ini";
 }
 // Headless Qt and the application in private directories, an en_US system locale under a German user's environment
-// (whose numbers must change nothing), any uncollected message box a failure.
+// (whose numbers must change nothing), any uncollected message box a failure; no display for the processes started.
 void startHeadless(int& argc, char** argv);
 
-// A user's session for real processes: runtime, cache and configuration directories, and its processes (killed with
-// it).
+// A user's session for real processes: its own session bus and directories, and its processes (killed with it).
 struct Session {
   Session();
-  QString path(const char* name) const { return root.filePath(QString::fromLatin1(name)); }
-  // Starts command in the session, without the caller's display, platform or launcher variables unless given.
-  QProcess& start(const QStringList& environment = {},
-                  const QStringList& command = {QStringLiteral(QUENCHMARK_BINARY)});
-  // Whether a copy answers on the socket in directory within the time a loaded machine may take.
-  bool answering(const char* directory) const;
-  QTemporaryDir root;
+  // Starts command in the session, headless unless the environment given says otherwise.
+  QProcess& start(const QStringList& environment = {}, const QStringList& command = {QUENCHMARK_BINARY});
+  // Which of copies the session bus names as the owner of the program's id, waited for: its process id, else 0.
+  qint64 owner(const std::vector<QProcess*>& copies) const;
+  QTemporaryDir root;  // the runtime directory, with the configuration directory "config" in it
   std::vector<std::unique_ptr<QProcess>> processes;
+  QString bus;  // its address
 };
 // Waits for the process to end; whether it ended by itself with status 0.
 bool endsWell(QProcess& process);
