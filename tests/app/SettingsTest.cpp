@@ -26,7 +26,10 @@ static QByteArray makeStore(const QByteArray& store) {
     return "(none)";
   QFile file(storePath());
   const QByteArray bytes = "[Settings]\n" + store;
-  EXPECT_TRUE(file.open(QFile::WriteOnly) && file.write(bytes) == bytes.size());
+  EXPECT_TRUE(file.open(QFile::WriteOnly) && file.write(bytes) == bytes.size() && file.flush());
+  // A time of its own for every store: Qt takes a file of the size and time of one it has read for that one.
+  static qint64 stores = 0;
+  file.setFileTime(QDateTime::fromSecsSinceEpoch(1'000'000'000 + ++stores), QFileDevice::FileModificationTime);
   EXPECT_EQ(link(QFile::encodeName(storePath()), QFile::encodeName(storePath() + ".link")), 0);
   return bytes;
 }
