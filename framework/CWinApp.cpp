@@ -4,8 +4,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMessageBox>
+#include <QProxyStyle>
+#include <QResource>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -48,6 +49,17 @@ Profile& loadedProfile() {
   }
   return profile;
 }
+
+// The desktop's style, but for drop-down lists, which open below their box as tall as their template says, with a
+// scroll bar, rather than over the box and as tall as the screen, as some styles have them.
+class DropDownStyle final : public QProxyStyle {
+public:
+  using QProxyStyle::QProxyStyle;
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* answer) const override {
+    return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, answer);
+  }
+};
 
 int showMessageBox(const CString& text) {
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text.toQString(), QMessageBox::Ok,
@@ -115,13 +127,15 @@ HICON CWinApp::LoadIcon(UINT id) const {
   return loadIconResource(id);
 }
 
+// Each size is raw premultiplied ARGB pixels, named by its width and height, taken where it lies in the executable: no
+// image decoder and no image plugin is loaded to read it.
 HICON loadIconResource(UINT id) {
   HICON icon;
   const QDir group(QStringLiteral(":/res/icon/%1").arg(id));
-  for (const QString& size : group.entryList(QDir::Files)) {
-    QImageReader png(group.filePath(size), "PNG");
-    png.setAutoDetectImageFormat(false);  // else Qt loads every image plugin to ask whether it reads PNG
-    icon.addPixmap(QPixmap::fromImage(png.read()));
+  for (const QString& name : group.entryList(QDir::Files)) {
+    const QResource pixels(group.filePath(name));
+    const int size = QFileInfo(name).baseName().toInt();
+    icon.addPixmap(QPixmap::fromImage(QImage(pixels.data(), size, size, QImage::Format_ARGB32_Premultiplied)));
   }
   return icon;
 }
@@ -138,6 +152,8 @@ std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv) {
     qunsetenv("QT_QPA_PLATFORM");
   keepCNumbers();
   AfxSetMessageBoxHandler(showMessageBox);
+  // The desktop's own style reparented into ours, which QApplication then owns in its place.
+  QApplication::setStyle(new DropDownStyle(QApplication::style()));
   return application;
 }
 

@@ -107,9 +107,8 @@ QComboBox* makeComboBox(QWidget* parent, const DialogControl& control, const Con
   combo->setContextMenuPolicy(Qt::NoContextMenu);
   QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
                    [notify, id = control.id] { notify(CBN_SELCHANGE, id, {}); });
-  // The template's height is that of the opened list, which drops below the box with a scroll bar, rather than over it
-  // as tall as the screen as some styles would; the closed box is as tall as its font needs.
-  combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+  // The template's height is that of the opened list (which drops below the box, see AfxCreateApplication); the closed
+  // box is as tall as its font needs.
   const int closed = combo->sizeHint().height();
   combo->setMaxVisibleItems(std::max(1, (area.height() - closed) / combo->fontMetrics().height()));
   area.setHeight(closed);

@@ -1,6 +1,8 @@
-// Build tool: draws the program's icon from its SVG source at one size into a PNG with a transparent background, for
-// the window, the About box and the desktop's icon theme.
-// Usage: quenchmark_iconrender SOURCE.svg SIZE OUTPUT.png
+// Build tool: draws the program's icon from its SVG source at one size on a transparent background, into a PNG for the
+// desktop's icon theme or, for the window and the About box, into raw premultiplied ARGB pixels (OUTPUT.argb) that the
+// program shows without decoding them.
+// Usage: quenchmark_iconrender SOURCE.svg SIZE OUTPUT.png|OUTPUT.argb
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -9,7 +11,7 @@
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    std::fprintf(stderr, "usage: %s SOURCE.svg SIZE OUTPUT.png\n", argv[0]);
+    std::fprintf(stderr, "usage: %s SOURCE.svg SIZE OUTPUT.png|OUTPUT.argb\n", argv[0]);
     return 2;
   }
   bool ok = false;
@@ -29,7 +31,13 @@ int main(int argc, char** argv) {
   painter.setRenderHint(QPainter::Antialiasing);
   source.render(&painter);
   painter.end();
-  if (!image.save(QString::fromLocal8Bit(argv[3]), "PNG")) {
+  const QString output = QString::fromLocal8Bit(argv[3]);
+  QFile raw(output);
+  const bool written = output.endsWith(QStringLiteral(".argb"))
+                           ? raw.open(QFile::WriteOnly) && raw.write(reinterpret_cast<const char*>(image.constBits()),
+                                                                     image.sizeInBytes()) == image.sizeInBytes()
+                           : image.save(output, "PNG");
+  if (!written) {
     std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[3]);
     return 1;
   }
