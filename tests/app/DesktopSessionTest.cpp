@@ -22,7 +22,8 @@ static bool received(xcb_connection_t* x, std::string& messages, const std::stri
 // feedback.
 TEST(DesktopSession, UnderWaylandTheProgramRunsThroughXWaylandAndEndsEachStartsFeedback) {
   Session session;
-  QDir("/tmp").mkdir(".X11-unix");  // where XWayland puts its socket
+  // Where XWayland puts its socket.
+  QDir("/tmp").mkdir(".X11-unix");
   QProcess& weston = session.start({}, {"weston", "--backend=headless-backend.so", "--xwayland",
                                         "--socket=quenchmark-test", "--idle-time=0", "--no-config"});
   QString log, display;

@@ -79,7 +79,8 @@ void onNextPopup(const std::function<void(QWidget* popup)>& action) {
 }
 
 void startHeadless(int& argc, char** argv) {
-  static const QTemporaryDir own;  // only this user's
+  // Only this user's.
+  static const QTemporaryDir own;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   // Nor do the processes the tests start see a display or a launcher's token unless a test gives them one.
   for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN"})
@@ -111,7 +112,8 @@ Session::Session() {
 QProcess& Session::start(const QStringList& environment, const QStringList& command) {
   auto& process = *processes.emplace_back(std::make_unique<QProcess>());
   QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
-  const QStringList own{"QT_QPA_PLATFORM=offscreen", "XDG_RUNTIME_DIR=" + root.path(),
+  // A display that does not exist beside the platform chosen: the program must keep to the user's choice.
+  const QStringList own{"QT_QPA_PLATFORM=offscreen", "DISPLAY=:2147483647", "XDG_RUNTIME_DIR=" + root.path(),
                         "XDG_CONFIG_HOME=" + root.filePath("config"), "DBUS_SESSION_BUS_ADDRESS=" + bus};
   for (const QString& variable : own + environment)
     variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
