@@ -31,7 +31,10 @@ QString profileKey(const char* section, const char* entry) {
 // alone; one larger than this program ever writes is damaged: not read, and kept beside the new one.
 constexpr qint64 kMaxProfileBytes = 64 * 1024;
 struct Profile {
-  bool loaded = false, ours = false, damaged = false, changed = false;
+  bool loaded = false;
+  bool ours = false;
+  bool damaged = false;
+  bool changed = false;
   QSettings::SettingsMap values;  // by "section/entry"
 } profile;
 

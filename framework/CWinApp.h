@@ -21,7 +21,8 @@ public:
   virtual bool OnWndMsg(Message& /*msg*/) { return false; }
   // Shows the program's manual page through the desktop; where the desktop cannot, nothing happens.
   void OnHelp();
-  bool Enable3dControls() { return true; }  // the only kind Qt draws; kept so that start-up reads as designed
+  // Three-dimensional controls are the only kind Qt draws; kept so that start-up reads as designed.
+  bool Enable3dControls() { return true; }
   // The integer stored under section/entry, or nDefault when it is missing or is not a decimal integer; the store is
   // read at the first call of a run, only a plain file of at most 64 KiB.
   int GetProfileInt(const char* section, const char* entry, int nDefault);
@@ -30,13 +31,14 @@ public:
   // Ends the run of the store, when InitInstance returns or the main window ends: writes what the run changed, all in
   // one replacement of the file, a store too large to be one of ours kept beside it as .bak.
   void saveProfile();
-  HICON LoadIcon(UINT id) const;  // with every size the executable carries for it
+  HICON LoadIcon(UINT id) const;
 
   CWnd* m_pMainWnd = nullptr;
 };
 
 CWinApp* AfxGetApp();
-inline void AfxEnableControlContainer() {}  // nothing is embedded here; kept so that start-up reads as designed
+// Nothing is embedded in a dialog here; kept so that start-up reads as designed.
+inline void AfxEnableControlContainer() {}
 
 // The QApplication every program with windows needs: on a platform that can place and raise the window, with the C
 // runtime's numbers in the "C" locale and message boxes shown on screen.
@@ -45,5 +47,5 @@ std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv);
 // names the desktop entry through which task bars match the window to its entry and icon.
 int AfxWinMain(int& argc, char** argv, const char* desktopFileId);
 
-// The icon resource id with every size the executable carries for it, read as PNG without any image plugin.
+// The icon resource id with every size the executable carries for it.
 HICON loadIconResource(UINT id);

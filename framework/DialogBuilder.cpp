@@ -40,10 +40,11 @@ private:
   std::function<void(int)> m_propose;
 };
 
+// Pixels per four horizontal and per eight vertical dialog units.
 struct BaseUnits {
   qreal cx;
   int cy;
-};  // pixels per four horizontal and per eight vertical dialog units
+};
 
 // Edges rather than sizes are rounded (half away from zero, as the platform's MulDiv), so that controls the template
 // puts side by side, or against the window's edge, stay so in pixels.

@@ -61,7 +61,8 @@ std::string systemLocaleName() {
       if (!variables[name].empty())
         return variables[name];
   }
-  return {};  // the C locale
+  // None names one: the C locale.
+  return {};
 }
 
 // Whether ICU has data for the language, from its list of locales alone: opening a name it does not know would fall
@@ -111,7 +112,8 @@ NumberItems itemsOf(const std::string& posixName) {
   // The digits between the last grouping sign and the decimal sign of a pattern such as "#,##,##0.###", and a last 0
   // for "repeat it": the program reads the leading size only.
   const std::string pattern = latin("patterns/decimalFormat");
-  const std::size_t point = std::min(pattern.find_first_of(".;"), pattern.size()), comma = pattern.rfind(',', point);
+  const std::size_t point = std::min(pattern.find_first_of(".;"), pattern.size());
+  const std::size_t comma = pattern.rfind(',', point);
   items[LOCALE_SGROUPING] = std::to_string(comma == pattern.npos ? 0 : point - comma - 1) + ";0";
   return items;
 }

@@ -15,8 +15,10 @@
 #include <cstdio>
 
 namespace {
-// A copy's bus connection answers a ping at once, even while it starts; its window answers once it shows.
-constexpr int kPingTime = 1000, kRequestTime = 5000;  // ms
+// How long a copy may take to answer, in milliseconds: its bus connection answers a ping at once, even while it
+// starts; its window answers the request once it shows.
+constexpr int kPingTime = 1000;
+constexpr int kRequestTime = 5000;
 
 // This start's startup id (X11) and activation token (Wayland), read before Qt takes them out of the environment.
 const QVariantMap launchTokens{{QStringLiteral("desktop-startup-id"), qEnvironmentVariable("DESKTOP_STARTUP_ID")},
@@ -44,7 +46,8 @@ void completeLaunch(const QVariantMap& platformData) {
     return;
   }
   setStartupId(token.constData());
-  QWindow messenger;  // Qt sends the end as it shows the window; the window may go at once
+  // Qt sends the end as it shows the window, which may go at once.
+  QWindow messenger;
   messenger.setFlags(Qt::ToolTip | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus);
   messenger.setGeometry(-10, -10, 1, 1);
   messenger.show();
@@ -65,10 +68,13 @@ public Q_SLOTS:
     for (QWidget* window : QApplication::topLevelWidgets()) {
       if (!window->isVisible() || window->windowTitle().compare(m_title, Qt::CaseInsensitive) != 0)
         continue;
-      if (window->isMinimized())
-        return QApplication::alert(window);
-      window->raise();
-      return window->activateWindow();
+      if (window->isMinimized()) {
+        QApplication::alert(window);
+      } else {
+        window->raise();
+        window->activateWindow();
+      }
+      return;
     }
   }
   Q_SCRIPTABLE void Open(const QStringList& /*uris*/, const QVariantMap& platformData) { Activate(platformData); }
