@@ -4,8 +4,7 @@
 #include "framework/CString.h"
 #include "framework/Types.h"
 
-// The cause codes are our own; the number is what the user sees in a failure message, so they never change. badBuffer:
-// a block with a size but no bytes, or smaller than its file; notOpen: a line asked of a file never given its block.
+// The cause codes are our own and never change: the user sees the number in a failure message.
 struct CFileException {
   enum Cause : int {
     badBuffer = 1
@@ -21,8 +20,7 @@ struct CArchiveException {
 
 class CSharedFile {
 public:
-  // Serves the first fileSize bytes of the block at buffer, which must outlive the file, from position 0; the
-  // block is never written or freed. A block that cannot hold what it is said to hold: CFileException.
+  // Serves the first fileSize bytes of the block, which must outlive the file; one that cannot hold them throws.
   void Attach(const char* buffer, DWORD bufferSize, DWORD fileSize);
 
 private:
@@ -39,8 +37,8 @@ public:
   };
   // The block is read where it lies, so the original's buffer size has nothing left to do.
   CArchive(CSharedFile* pFile, Mode /*mode*/, int /*bufferSize*/ = 4096) : m_pFile(pFile) {}
-  // Stores the next line without its end (LF, or CR LF) and returns true; a line may be of any length and hold
-  // any byte but LF, and a last line without an end counts. False, with rString empty, when nothing is left.
+  // The next line without its end (LF, or CR LF), of any length, a last one without an end included; false, with
+  // rString empty, when nothing is left. Reading a file never given its block throws.
   bool ReadString(CString& rString);
 
 private:

@@ -14,7 +14,6 @@ public:
   explicit CDialog(const DialogTemplate& dialogTemplate) : m_template(dialogTemplate) {}
   ~CDialog() override;
 
-  // Creates the window, runs a modal loop until EndDialog and destroys the window; returns the result.
   int DoModal();
   void EndDialog(int nResult);
   // Runs DoDataExchange towards the members (true) or the controls (false). The dialog's own control notifications
@@ -33,12 +32,11 @@ protected:
   virtual void OnCancel();
   // The dialog's message map: derived dialogs look in their own table first, then call this one.
   virtual bool OnWndMsg(Message& msg);
-  // The platform's default processing of the message being handled.
   void Default();
 
 private:
   friend DialogWindow;
-  // Hands msg to the message map and returns it with the handler's answer.
+  // Returns msg with the handler's answer.
   Message deliver(Message msg);
   void notify(UINT code, int id, int delta);
 

@@ -31,18 +31,15 @@ struct MenuTemplate {
 
 class CMenu {
 public:
-  // Builds the menu afresh from its table.
   bool LoadMenuIndirect(const MenuTemplate& menuTemplate);
-  // The pop-up at position nPos; nullptr when there is none. The bar has nothing but its one pop-up, so here the
-  // two are one object.
+  // The bar has nothing but its one pop-up, so here the two are one object.
   CMenu* GetSubMenu(int nPos) { return nPos == 0 && m_hMenu ? this : nullptr; }
   // Entries by command id. The radio mark goes to nIDItem, and off every other entry of nIDFirst..nIDLast.
   void CheckMenuItem(UINT nIDCheckItem, UINT nCheck);
   void EnableMenuItem(UINT nIDEnableItem, UINT nEnable);
   void CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags);
-  // Shows the pop-up with its top-left corner at (x, y) and returns once it has closed. The chosen entry's command
-  // then reaches pWnd after the running handler has returned, as a posted message does; a pop-up dismissed with
-  // Esc or a click elsewhere sends nothing.
+  // Returns once the pop-up has closed; the chosen entry's command reaches pWnd after the running handler has
+  // returned, as a posted message does, and a dismissed pop-up sends nothing.
   void TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd);
 
 private:

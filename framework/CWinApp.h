@@ -15,7 +15,6 @@ public:
   CWinApp(const CWinApp&) = delete;
   CWinApp& operator=(const CWinApp&) = delete;
 
-  // Called once after the framework is set up; when it returns, the process ends.
   virtual bool InitInstance() { return false; }
   // The application's command map, for the commands that no window handled.
   virtual bool OnWndMsg(Message& /*msg*/) { return false; }
@@ -23,10 +22,10 @@ public:
   void OnHelp();
   // Three-dimensional controls are the only kind Qt draws; kept so that start-up reads as designed.
   bool Enable3dControls() { return true; }
-  // The integer stored under section/entry, or nDefault when it is missing or is not a decimal integer; the store is
-  // read at the first call of a run, only a plain file of at most 64 KiB.
+  // nDefault for a value missing or not a decimal integer; the store is read at the first call of a run, only a plain
+  // file of at most 64 KiB.
   int GetProfileInt(const char* section, const char* entry, int nDefault);
-  // Keeps one integer for the store, which is written when the run ends; false where the store is no plain file.
+  // False where the store is no plain file.
   bool WriteProfileInt(const char* section, const char* entry, int nValue);
   // Ends the run of the store, when InitInstance returns or the main window ends: writes what the run changed, all in
   // one replacement of the file, a store too large to be one of ours kept beside it as .bak.
@@ -43,9 +42,8 @@ inline void AfxEnableControlContainer() {}
 // The QApplication every program with windows needs: on a platform that can place and raise the window, with the C
 // runtime's numbers in the "C" locale and message boxes shown on screen.
 std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv);
-// Sets up the application, runs InitInstance of the one CWinApp and returns the process exit status. desktopFileId
-// names the desktop entry through which task bars match the window to its entry and icon.
+// Runs InitInstance of the one CWinApp. desktopFileId names the entry through which task bars match the window to its
+// icon.
 int AfxWinMain(int& argc, char** argv, const char* desktopFileId);
 
-// The icon resource id with every size the executable carries for it.
 HICON loadIconResource(UINT id);

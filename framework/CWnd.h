@@ -19,7 +19,7 @@ public:
   QWidget* GetSafeHwnd() const { return m_hWnd; }
   void ShowWindow(int nCmdShow);
   void SetWindowText(const CString& text);
-  // Screen coordinates; a top-level window's rectangle includes its frame.
+  // A top-level window's rectangle includes its frame.
   CRect GetWindowRect() const;
   void ScreenToClient(CRect& rect) const;
   // Moves (parent's client coordinates for a control, screen for a window), sizes and restacks as the SWP_ flags allow;
@@ -54,6 +54,6 @@ private:
   QComboBox* list() const;
 };
 
-// The text of a static or an edit, and setting it.
+// The text of a static or an edit.
 CString windowText(const QWidget* widget);
 void setWindowText(QWidget* widget, const CString& text);

@@ -15,10 +15,9 @@
 #include <cstring>
 
 namespace {
-// The edit and its arrows in one box, stepped by arrows, keys and wheel, faster while an arrow is held down. The
-// original's default range runs from 100 down to 0, so an up step proposes a change of -1, which the dialog decides on.
-// QAbstractSpinBox validates no text of its own, so anything can be typed. Its menu request is the dialog's. Qt's
-// accessibility reads value, step and bounds (the dialog's) from properties so named, and sets a value in steps.
+// The edit and its arrows in one box; anything can be typed. The original's default range runs from 100 down to 0, so
+// an up step proposes a change of -1, which the dialog decides on. Qt's accessibility reads the value and step from
+// properties so named, and sets a value in steps.
 class SpinEdit final : public QAbstractSpinBox {
   Q_OBJECT
   Q_PROPERTY(int value READ value WRITE setValue)
@@ -111,20 +110,17 @@ QComboBox* makeComboBox(QWidget* parent, const DialogControl& control, const Con
   // The template's height is that of the opened list (which drops below the box, see AfxCreateApplication); the closed
   // box is as tall as its font needs.
   const int closed = combo->sizeHint().height();
-  combo->setMaxVisibleItems(std::max(1, (area.height() - closed) / combo->fontMetrics().height()));
+  combo->setMaxVisibleItems((area.height() - closed) / combo->fontMetrics().height());
   area.setHeight(closed);
   return combo;
 }
 }  // namespace
 
 ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, const ControlNotify& notify) {
-  // The template's size was the desktop's own text size where it was drawn; a desktop set to larger text gets a dialog
-  // that grows with it, never one that reads smaller.
-  const QFont desktop = QApplication::font();
-  // Fontconfig knows "MS Sans Serif" for a sans-serif face.
+  // Fontconfig knows "MS Sans Serif" for a sans-serif face. A desktop set to larger text than the template's gets a
+  // dialog that grows with it, never one that reads smaller.
   QFont font(QString::fromUtf8(dialogTemplate.fontName));
-  font.setPointSizeF(std::max<qreal>(
-      dialogTemplate.pointSize, desktop.pointSizeF() > 0 ? desktop.pointSizeF() : QFontInfo(desktop).pointSizeF()));
+  font.setPointSizeF(std::max<qreal>(dialogTemplate.pointSize, QFontInfo(QApplication::font()).pointSizeF()));
   window->setFont(font);
   window->setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
   const BaseUnits units = baseUnits(window->font(), dialogTemplate);

@@ -16,9 +16,7 @@ enum class ControlKind {
   CheckBox,
   UpDown
 };
-// Styles that change how a control is built, everything else being Qt's default: reached with Tab, framed edit, sunken
-// static, text centred across and down, edit text centred, read-only edit (its text can still be copied), the button
-// Enter presses, a check box's caption on the left. A sunken static shows a figure.
+// Styles that change how a control is built, everything else being Qt's default. A sunken static shows a figure.
 enum ControlStyle : unsigned {
   WS_TABSTOP = 1,
   WS_BORDER = 2,
@@ -62,5 +60,4 @@ struct DialogTemplate {
 using ControlNotify = std::function<void(UINT code, int id, int delta)>;
 using ControlList = std::vector<std::pair<int, QWidget*>>;  // (id, widget) in template order, which is tab order
 
-// Sets the window's font, title and fixed client size and creates every control of the template.
 ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, const ControlNotify& notify);

@@ -76,12 +76,9 @@ bool knownLanguage(const std::string& language) {
   return false;
 }
 
-// The number items of a POSIX locale name such as "de_DE.UTF-8@euro" (neither codeset nor modifier changes how numbers
-// are written): only the separators and the group size of ICU's data for Latin digits, which go with the ASCII digits
-// the formatter writes, inherited from the parent locales. "C", "POSIX", a name that is no plain locale name and a
-// language ICU does not know are the C locale, with no ICU data opened. The leading zero and the negative order are the
-// platform's usual ones: no price is negative, and an amount below 1 is written as "0" before it reaches the formatter,
-// so neither is ever shown.
+// The number items of a POSIX locale name such as "de_DE.UTF-8@euro": only the separators and the group size of ICU's
+// data for the Latin digits the formatter writes. "C", "POSIX", a name that is no plain locale name and a language ICU
+// does not know are the C locale, with no ICU data opened. The leading zero and negative order are never shown.
 NumberItems itemsOf(const std::string& posixName) {
   NumberItems items{{LOCALE_ILZERO, "1"},
                     {LOCALE_SGROUPING, "0;0"},
@@ -129,7 +126,6 @@ int copyOut(const std::string& text, char* buffer, int size) {
   return needed;
 }
 
-// The locale's negative order is always the platform's usual one, a leading "-".
 std::optional<std::string> formatDecimal(std::string_view value, const NUMBERFMT& format) {
   const bool negative = value.starts_with('-');
   if (negative)
@@ -161,8 +157,7 @@ std::vector<std::string> setSystemLocaleConfigFiles(std::vector<std::string> pat
   return std::exchange(configFiles, std::move(paths));
 }
 
-// The layer knows one locale, the system default, which is the only one the program asks for; a negative size is
-// too small for any text.
+// The system default is the only locale the program asks for; a negative size is too small for any text.
 int GetLocaleInfoA(LCID /*locale*/, LCTYPE type, char* buffer, int size) {
   if (systemItems.empty())
     systemItems = itemsOf(systemLocaleName());

@@ -28,11 +28,9 @@ struct NUMBERFMT {
   UINT NegativeOrder;
 };
 
-// Both write their text (UTF-8) with its terminator and return the characters written; with size 0 they write nothing
-// and return the size needed. 0 on failure: an unknown item, a value that is not an optional "-", digits and at
-// most one "." with at most NumDigits digits, or a buffer too small. The locale is always the system default's; the
-// number format takes no flags and needs a value and a record with both separators. The locale's items are read once
-// per run.
+// Both write UTF-8 with its terminator and return the characters written, or with size 0 the size needed; 0 for an
+// unknown item, a value other than an optional "-", digits and at most NumDigits decimals, or a buffer too small. The
+// locale is always the system default's, its items read once per run.
 int GetLocaleInfoA(LCID locale, LCTYPE type, char* buffer, int size);
 int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFMT* format, char* buffer, int size);
 
@@ -40,7 +38,6 @@ int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFM
 // read again at the next query. The program keeps the machine's own files.
 std::vector<std::string> setSystemLocaleConfigFiles(std::vector<std::string> paths);
 
-// Keeps the C runtime's numbers (atof, printf) in the "C" locale, with "." as decimal sign, whatever the user's
-// environment: Qt adopts the user's locale when its application object is made, and under a German one atof would stop
-// at the "." of "67.5". Called once the application object exists.
+// Keeps the C runtime's numbers (atof, printf) in the "C" locale once Qt has adopted the user's: under a German one
+// atof would stop at the "." of "67.5".
 void keepCNumbers();

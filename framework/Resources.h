@@ -24,9 +24,8 @@ using HINSTANCE = const CResourceModule*;
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE module);
 
-// Hands the text to the current handler and returns its answer. Until a program sets one, the text goes to the error
-// stream as one line; a program with windows shows a box with an OK button instead.
+// Until a program sets a handler, the text goes to the error stream as one line; a program with windows shows a box.
 int AfxMessageBox(const char* text, UINT type = MB_OK, UINT helpId = 0);
 using MessageBoxHandler = std::function<int(const CString& text)>;
-// Sets the handler of every message box from now on and returns the one it replaces.
+// Returns the handler replaced.
 MessageBoxHandler AfxSetMessageBoxHandler(MessageBoxHandler handler);

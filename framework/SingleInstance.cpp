@@ -15,8 +15,8 @@
 #include <cstdio>
 
 namespace {
-// How long a copy may take to answer, in milliseconds: its bus connection answers a ping at once, even while it
-// starts; its window answers the request once it shows.
+// Milliseconds: a copy's bus connection answers a ping at once, even while it starts; the request once its window
+// shows.
 constexpr int kPingTime = 1000;
 constexpr int kRequestTime = 5000;
 
@@ -29,9 +29,9 @@ QString objectPath() {
   return QLatin1Char('/') + QGuiApplication::desktopFileName().replace(QLatin1Char('.'), QLatin1Char('/'));
 }
 
-// Ends the launcher's feedback for the start that asked. Wayland compositors end it when the token activates a window;
-// on X11 Qt sends the end of a startup id when it shows a window, so one that nobody sees is shown for it. Only one
-// word of printable ASCII, as launchers make them: Qt would hand on blanks, quotes and backslashes unescaped.
+// Ends the launcher's feedback for the start that asked: on Wayland the token activates the window; on X11 Qt ends a
+// startup id as it shows a window, so one that nobody sees is shown. Only a word of printable ASCII, as launchers make
+// them: Qt would hand on blanks, quotes and backslashes unescaped.
 void completeLaunch(const QVariantMap& platformData) {
   QByteArray token = platformData.value(QStringLiteral("activation-token")).toString().toUtf8();
   if (token.isEmpty())
@@ -46,15 +46,14 @@ void completeLaunch(const QVariantMap& platformData) {
     return;
   }
   setStartupId(token.constData());
-  // Qt sends the end as it shows the window, which may go at once.
   QWindow messenger;
   messenger.setFlags(Qt::ToolTip | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus);
   messenger.setGeometry(-10, -10, 1, 1);
   messenger.show();
 }
 
-// The running copy's org.freedesktop.Application, on the main thread: it answers once the window runs. Every call
-// brings the window forward, since the program opens no files and has no actions.
+// The running copy's org.freedesktop.Application, of which the program, opening no files and having no actions, needs
+// Activate alone.
 class Application final : public QObject {
   Q_OBJECT
   Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
@@ -76,11 +75,6 @@ public Q_SLOTS:
       }
       return;
     }
-  }
-  Q_SCRIPTABLE void Open(const QStringList& /*uris*/, const QVariantMap& platformData) { Activate(platformData); }
-  Q_SCRIPTABLE void ActivateAction(const QString& /*action_name*/, const QVariantList& /*parameter*/,
-                                   const QVariantMap& platformData) {
-    Activate(platformData);
   }
 
 private:

@@ -9,10 +9,9 @@ struct ForeignWindow {
   QString title;
   explicit operator bool() const { return !owner.isEmpty(); }
 };
-// Looks for the session's copy whose main window is titled windowName. When there is none, this process claims the
-// application's id (its desktop file name) on the session bus, answers later copies, and gets nothing; so it does
-// without a session bus.
+// When the session has no copy titled windowName, this process claims the application's id (its desktop file name)
+// on the session bus, answers later copies, and gets nothing; so it does without a session bus.
 ForeignWindow FindWindowA(const char* className, const char* windowName);
-// Asks the found copy to raise and activate its window (not restore it) with this start's startup id or activation
-// token, which ends the launcher's feedback; a copy that does not answer is reported.
+// Raises the copy's window (not restoring it) with this start's startup id or activation token; a copy that does not
+// answer is reported.
 void SetForegroundWindow(const ForeignWindow& window);
