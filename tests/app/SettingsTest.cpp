@@ -6,14 +6,14 @@
 
 #include <filesystem>
 
-static QByteArray bytes(const QString& path) {
+static std::string bytes(const QString& path) {
   QFile file(path);
-  return file.open(QFile::ReadOnly) ? file.readAll() : QByteArray("(none)");
+  return file.open(QFile::ReadOnly) ? file.readAll().toStdString() : "(none)";
 }
 
 // Puts the store in place: a FIFO, a device or a directory as a name in brackets says, else a "[Settings]" line and
 // these bytes, linked to a name that keeps them unless the file is rewritten in place; returns the file's bytes.
-static QByteArray makeStore(const QByteArray& store) {
+static std::string makeStore(const QByteArray& store) {
   for (const QString& path : {storePath(), storePath() + ".bak", storePath() + ".link"})
     std::filesystem::remove_all(path.toStdString());
   if (store == "(FIFO)")
@@ -31,7 +31,7 @@ static QByteArray makeStore(const QByteArray& store) {
   static qint64 stores = 0;
   file.setFileTime(QDateTime::fromSecsSinceEpoch(1'000'000'000 + ++stores), QFileDevice::FileModificationTime);
   EXPECT_EQ(link(QFile::encodeName(storePath()), QFile::encodeName(storePath() + ".link")), 0);
-  return bytes;
+  return bytes.toStdString();
 }
 
 // The four values as any other INI reader reads them back; none from a store that is no plain file.
@@ -67,7 +67,7 @@ TEST(Settings, StartsFromAPlainStoreAndTheCloseBoxReplacesItWhole) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const QByteArray written = makeStore(c.store);
+    const std::string written = makeStore(c.store);
     withWindow([&](PriceDlgProbe& dlg) {
       const bool onTop = dlg.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
       EXPECT_EQ(std::tuple(dlg.window()->frameGeometry().topLeft(), dlg.m_bTopMost, onTop, dlg.m_nLevel,
@@ -85,7 +85,7 @@ TEST(Settings, StartsFromAPlainStoreAndTheCloseBoxReplacesItWhole) {
 }
 
 TEST(Settings, EnterEndsWithoutWriting) {
-  const QByteArray written = makeStore("level=32775\n");
+  const std::string written = makeStore("level=32775\n");
   withWindow([](PriceDlgProbe& dlg) {
     dlg.window()->move(10, 10);
     dlg.OnSkill100();

@@ -1,6 +1,9 @@
-// Dialogs built from templates of our own: whatever row a caption stands in, it labels its control.
+// The layer's dialogs: a template of our own, whose captions label their controls whatever row they stand in, and the
+// message box.
 #include "framework/DialogTemplate.h"
 #include "tests/support/Support.h"
+
+#include <QMessageBox>
 
 namespace {
 TEST(Dialog, ACaptionLabelsItsControlInTheFirstRowAsInTheLast) {
@@ -16,5 +19,21 @@ TEST(Dialog, ACaptionLabelsItsControlInTheFirstRowAsInTheLast) {
   const ControlList controls = buildDialog(&window, dialogTemplate, [](UINT, int, int) {});
   EXPECT_EQ(qobject_cast<QLabel*>(controls.front().second)->buddy(), controls[2].second);
   EXPECT_EQ(qobject_cast<QLabel*>(controls.back().second)->buddy(), controls[1].second);
+}
+
+// The text as written, never read as markup, until the user closes the box.
+TEST(MessageBox, ShowsItsTextAsWrittenUntilClosed) {
+  const MessageBoxHandler failing = AfxSetMessageBoxHandler(onScreenMessageBox);
+  bool closed = false;
+  onNextPopup([&](QWidget* popup) {
+    auto* box = qobject_cast<QMessageBox*>(popup);
+    EXPECT_EQ(box->text(), "<b>1 < 2</b>");
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    QTest::keyClick(box, Qt::Key_Return);
+    closed = true;
+  });
+  EXPECT_EQ(AfxMessageBox("<b>1 < 2</b>"), IDOK);
+  EXPECT_TRUE(closed);
+  AfxSetMessageBoxHandler(failing);
 }
 }  // namespace

@@ -86,6 +86,11 @@ TEST(Display, CalculatesOnceForEveryChangeOfItemLevelOrRate) {
     }
     key(Qt::Key_Down);
     EXPECT_EQ(messages.texts, std::vector<CString>{}) << "a Rate of 0 is not stepped down, nor recalculated";
+    type("5");
+    messages.texts.clear();
+    // As assistive tools set it.
+    dlg.rate()->parentWidget()->setProperty("value", 5);
+    EXPECT_EQ(messages.texts, std::vector<CString>{}) << "a Rate set to what it is is not recalculated";
   });
 }
 }  // namespace

@@ -149,7 +149,7 @@ TEST(Sheet, TheExecutableNeedsNoDisplayNorAnyGuiLibrary) {
   process.setProcessEnvironment(environment);
   process.start(QStringLiteral(QUENCHMARK_SHEET), {"--level", "90", "--csv"});
   ASSERT_TRUE(process.waitForFinished(60000));
-  EXPECT_EQ(process.exitCode(), kSheetPrinted) << process.readAllStandardError();
+  EXPECT_EQ(process.exitCode(), kSheetPrinted) << process.readAllStandardError().toStdString();
   EXPECT_TRUE(process.readAllStandardOutput().contains("\r\nFemale Plate,20,47,30,15,8,5.6,28.45,341.40,\r\n"));
   process.start(QStringLiteral("ldd"), {QStringLiteral(QUENCHMARK_SHEET)});
   ASSERT_TRUE(process.waitForFinished(60000));

@@ -11,16 +11,8 @@ std::ostream& operator<<(std::ostream& out, const QString& text) {
   return out << '"' << text.toStdString() << '"';
 }
 
-std::ostream& operator<<(std::ostream& out, const QByteArray& bytes) {
-  return out << '"' << bytes.toStdString() << '"';
-}
-
 void PrintTo(const QString& text, std::ostream* out) {
   *out << text;
-}
-
-void PrintTo(const QByteArray& bytes, std::ostream* out) {
-  *out << bytes;
 }
 
 void PrintTo(const QPoint& point, std::ostream* out) {
@@ -78,6 +70,8 @@ void onNextPopup(const std::function<void(QWidget* popup)>& action) {
   poll->start(5);
 }
 
+MessageBoxHandler onScreenMessageBox;
+
 void startHeadless(int& argc, char** argv) {
   // Only this user's.
   static const QTemporaryDir own;
@@ -97,7 +91,7 @@ void startHeadless(int& argc, char** argv) {
   }
   static const CPriceApp app;
   static const SystemLocale english("LANG=en_US.UTF-8\n");
-  AfxSetMessageBoxHandler([](const CString& text) {
+  onScreenMessageBox = AfxSetMessageBoxHandler([](const CString& text) {
     ADD_FAILURE() << "unexpected message box: " << text;
     return IDOK;
   });
@@ -105,7 +99,8 @@ void startHeadless(int& argc, char** argv) {
 
 Session::Session() {
   QProcess& daemon = start({}, {"dbus-daemon", "--session", "--nofork", "--print-address=1"});
-  EXPECT_TRUE(daemon.waitForReadyRead(30000)) << "dbus-daemon did not start: " << daemon.readAllStandardError();
+  EXPECT_TRUE(daemon.waitForReadyRead(30000))
+      << "dbus-daemon did not start: " << daemon.readAllStandardError().toStdString();
   bus = QString::fromUtf8(daemon.readLine().trimmed());
 }
 

@@ -17,9 +17,7 @@
 
 // Qt's types as a failure shows them, and in the messages streamed to a failure.
 std::ostream& operator<<(std::ostream& out, const QString& text);
-std::ostream& operator<<(std::ostream& out, const QByteArray& bytes);
 void PrintTo(const QString& text, std::ostream* out);
-void PrintTo(const QByteArray& bytes, std::ostream* out);
 void PrintTo(const QPoint& point, std::ostream* out);
 void PrintTo(const QSize& size, std::ostream* out);
 
@@ -96,6 +94,8 @@ inline QString storePath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
          QCoreApplication::applicationName() + ".ini";
 }
+// The message boxes of a program with windows, which the tests replace with a failure.
+extern MessageBoxHandler onScreenMessageBox;
 // Headless Qt and the application in private directories, an en_US system locale under a German user's environment
 // (whose numbers must change nothing), any uncollected message box a failure; no display for the processes started.
 void startHeadless(int& argc, char** argv);
