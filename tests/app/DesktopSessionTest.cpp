@@ -47,4 +47,9 @@ TEST(DesktopSession, UnderWaylandTheProgramRunsThroughXWaylandAndEndsEachStartsF
   QProcess& second = session.start(wayland + QStringList{"DESKTOP_STARTUP_ID=second-launch_TIME2"});
   EXPECT_TRUE(received(x.get(), messages, "remove: ID=second-launch_TIME2"));
   EXPECT_TRUE(endsWell(second));
+  // An id that would reach the X server unescaped is not passed on; the next start's still is.
+  EXPECT_TRUE(endsWell(session.start(wayland + QStringList{"DESKTOP_STARTUP_ID=third\"launch_TIME3"})));
+  session.start(wayland + QStringList{"DESKTOP_STARTUP_ID=fourth-launch_TIME4"});
+  EXPECT_TRUE(received(x.get(), messages, "remove: ID=fourth-launch_TIME4"));
+  EXPECT_EQ(messages.find("third"), std::string::npos) << messages;
 }

@@ -21,6 +21,25 @@ TEST(Dialog, ACaptionLabelsItsControlInTheFirstRowAsInTheLast) {
   EXPECT_EQ(qobject_cast<QLabel*>(controls.back().second)->buddy(), controls[1].second);
 }
 
+TEST(Dialog, EnterSavesWhatTheControlsHoldIntoTheMembers) {
+  constexpr DialogControl kControls[] = {{1, ControlKind::Edit, "", true, 0, 0, 40, 14, WS_BORDER}};
+  const DialogTemplate dialogTemplate{1, "Form", 60, 20, "MS Sans Serif", 8, 0, kControls};
+  struct Form : CDialog {
+    using CDialog::CDialog;
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, 1, text); }
+    CString text;
+  } form(dialogTemplate);
+  QTimer::singleShot(0, [&] {
+    auto* edit = qobject_cast<QLineEdit*>(form.controlWidget(1));
+    edit->setText("typed");
+    QTest::keyClick(edit, Qt::Key_Return);
+    if (form.GetSafeHwnd()->isVisible())
+      form.EndDialog(kEndedByTest);
+  });
+  EXPECT_EQ(form.DoModal(), IDOK);
+  EXPECT_EQ(form.text, "typed");
+}
+
 // The text as written, never read as markup, until the user closes the box.
 TEST(MessageBox, ShowsItsTextAsWrittenUntilClosed) {
   const MessageBoxHandler failing = AfxSetMessageBoxHandler(onScreenMessageBox);

@@ -16,6 +16,14 @@ TEST(Window, IsTitledQuenchmarkWithTheFocusOnTheItemList) {
   });
 }
 
+TEST(Window, ShowsACaptionWhereverTheBoxItNamesShows) {
+  withWindow([](PriceDlgProbe& dlg) {
+    for (const QLabel* label : dlg.window()->findChildren<QLabel*>())
+      if (label->buddy())
+        EXPECT_EQ(label->isVisible(), label->buddy()->isVisible()) << label->text();
+  });
+}
+
 TEST(Window, TheRateEditReadsItsLeadingNumberIntoTheRangeAndShowsIt) {
   const std::pair<const char*, int> typed[] = {
       {"12abc", 12},
