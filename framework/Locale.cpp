@@ -38,7 +38,7 @@ std::string systemLocaleName() {
     std::map<std::string, std::string, std::less<>> variables;
     char* line = nullptr;  // as long as the line, made and grown by getline
     std::size_t size = 0;
-    while (file && getline(&line, &size, file.get()) >= 0) {
+    while (file && getline(&line, &size, file.get()) != -1) {
       std::string_view text = trimmed(line);
       if (text.starts_with("export ") || text.starts_with("export\t"))
         text = trimmed(text.substr(7));

@@ -136,10 +136,11 @@ TEST(Menu, FromTheKeyboardOpensAtTheWindowsCornerWithSkill100InFocusToChoose) {
 TEST(Menu, FromTheMouseOpensAtThePointerAndTurnsKeepOnTopOff) {
   withWindow([](PriceDlgProbe& dlg) {
     dlg.ToggleTopMost();
-    const QPoint click = dlg.items()->mapToGlobal(QPoint(5, 5));
+    // In the Rate edit, which has a menu of its own in other programs.
+    const QPoint click = dlg.rate()->mapToGlobal(QPoint(5, 5));
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), click);
     const OpenedMenu menu = openMenu(
-        dlg, [&] { QApplication::sendEvent(dlg.items(), &event); }, 7, Qt::Key_Return);
+        dlg, [&] { QApplication::sendEvent(dlg.rate(), &event); }, 7, Qt::Key_Return);
     EXPECT_TRUE(menu.entries.starts_with("|Skill = 100 (o)|Skill = 90 grey|")) << menu.entries;
     EXPECT_EQ(menu.at, click);
     EXPECT_EQ(menu.focus, "");
