@@ -45,6 +45,14 @@ TEST(Window, TheRateEditReadsItsLeadingNumberIntoTheRangeAndShowsIt) {
   });
 }
 
+// As Qt's accessibility reads them for a screen reader.
+TEST(Window, TheRateBoxHasTheRatesBounds) {
+  withWindow([](PriceDlgProbe& dlg) {
+    const QWidget* box = dlg.rate()->parentWidget();
+    EXPECT_EQ(box->property("minimum").toString() + ".." + box->property("maximum").toString(), "0..9999");
+  });
+}
+
 TEST(Window, EnterEndsTheWindowFromTheRateEditOrTheList) {
   EXPECT_EQ(withWindow([](PriceDlgProbe& dlg) { QTest::keyClick(dlg.rate(), Qt::Key_Return); }), IDOK);
   EXPECT_EQ(withWindow([](PriceDlgProbe& dlg) { QTest::keyClick(dlg.items(), Qt::Key_Enter, Qt::KeypadModifier); }),
