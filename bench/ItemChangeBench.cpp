@@ -8,8 +8,9 @@ void BM_ItemChange(benchmark::State& state) {
   withWindow([&state](PriceDlgProbe& dlg) {
     dlg.m_nRate = 12;
     int row = 0;
+    // Items and suits alike.
     for (auto _ : state) {
-      row = (row + 1) % dlg.items()->count();  // items and suits alike
+      row = (row + 1) % dlg.items()->count();
       dlg.items()->setCurrentIndex(row);
       benchmark::DoNotOptimize(dlg.shown(IDC_PRICE));
     }

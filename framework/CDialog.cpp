@@ -17,18 +17,21 @@ public:
   DialogWindow(CDialog& owner, QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags), m_owner(owner) {}
 
 private:
+  // The dialog decides whether closing ends it.
   void closeEvent(QCloseEvent* event) override {
-    event->ignore();  // the dialog decides whether closing ends it
+    event->ignore();
     m_owner.deliver({.message = WM_CLOSE});
   }
+  // A focused button takes Enter itself; otherwise Enter presses the default button, which every template has, even
+  // where it is hidden.
   void keyPressEvent(QKeyEvent* event) override {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     auto* button = qobject_cast<QPushButton*>(focusWidget());
     if (plain && enter && button && button->isVisible())
-      button->click();  // a focused button takes Enter itself
+      button->click();
     else if (plain && enter)
-      command(IDOK);  // the default button of every template, even when it is hidden
+      command(IDOK);
     else if (plain && event->key() == Qt::Key_Escape)
       command(IDCANCEL);
     else if (plain && event->key() == Qt::Key_F1)

@@ -90,7 +90,8 @@ ForeignWindow FindWindowA(const char* /*className: any*/, const char* windowName
   // Ready to answer before the claim is made, so that no request finds the id claimed but nobody to answer it.
   bus.registerObject(objectPath(), new Application(title, qApp), QDBusConnection::ExportScriptableSlots);
   // The bus gives the id to one process at a time and takes it back when that process ends, however it ends; an owner
-  // gone between the claim and the question leaves it free for another try.
+  // gone between the claim and the question leaves it free for another try. Neither claimed nor found, this copy runs
+  // without the guard.
   for (int attempt = 0; attempt < 3; ++attempt) {
     if (bus.registerService(QGuiApplication::desktopFileName()))
       return {};
@@ -98,7 +99,7 @@ ForeignWindow FindWindowA(const char* /*className: any*/, const char* windowName
     if (owner.isValid())
       return {owner.value(), title};
   }
-  return {};  // neither claimed nor found: this copy runs without the guard
+  return {};
 }
 
 void SetForegroundWindow(const ForeignWindow& window) {
