@@ -52,8 +52,8 @@ void completeLaunch(const QVariantMap& platformData) {
   messenger.show();
 }
 
-// The running copy's org.freedesktop.Application, of which the program, opening no files and having no actions, needs
-// Activate alone.
+// The running copy's org.freedesktop.Application. The program opens no files and has no actions: every call brings the
+// window forward.
 class Application final : public QObject {
   Q_OBJECT
   Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
@@ -75,6 +75,11 @@ public Q_SLOTS:
       }
       return;
     }
+  }
+  Q_SCRIPTABLE void Open(const QStringList& /*uris*/, const QVariantMap& platformData) { Activate(platformData); }
+  Q_SCRIPTABLE void ActivateAction(const QString& /*action_name*/, const QVariantList& /*parameter*/,
+                                   const QVariantMap& platformData) {
+    Activate(platformData);
   }
 
 private:
