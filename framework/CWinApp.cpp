@@ -163,9 +163,7 @@ std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv) {
 int AfxWinMain(int& argc, char** argv, const char* desktopFileId) {
   const auto application = AfxCreateApplication(argc, argv);
   QGuiApplication::setDesktopFileName(QString::fromUtf8(desktopFileId));
-  if (CWinApp* app = AfxGetApp()) {
+  if (CWinApp* app = AfxGetApp())
     app->InitInstance();
-    app->saveProfile();
-  }
   return 0;
 }

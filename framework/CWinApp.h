@@ -27,8 +27,8 @@ public:
   int GetProfileInt(const char* section, const char* entry, int nDefault);
   // False where the store is no plain file.
   bool WriteProfileInt(const char* section, const char* entry, int nValue);
-  // Ends the run of the store, when InitInstance returns or the main window ends: writes what the run changed, all in
-  // one replacement of the file, a store too large to be one of ours kept beside it as .bak.
+  // Ends the run of the store when the main window ends: writes what the run changed, all in one replacement of the
+  // file, a store too large to be one of ours kept beside it as .bak.
   void saveProfile();
   HICON LoadIcon(UINT id) const;
 
