@@ -1,6 +1,8 @@
 // The stored position, keep-on-top and level: read at start, written by the close box alone in one new file.
 #include "tests/support/Support.h"
 
+#include <QStyle>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,14 +45,18 @@ static std::vector<int> stored() {
           store.value("Settings/top", -99).toInt(), store.value("Settings/level", -99).toInt()};
 }
 
-// Only a plain store of at most 64 KiB is read; the close box replaces it, keeping one over 64 KiB beside it, and
-// leaves any other store alone.
+// Only a plain store of at most 64 KiB is read, and a stored position moves onto Qt's offscreen screen of 800 x 800 as
+// far as the window fits where its title bar could not be reached; the close box replaces the store, keeping one over
+// 64 KiB beside it, and leaves any other store alone.
 TEST(Settings, StartsFromAPlainStoreAndTheCloseBoxReplacesItWhole) {
   const QByteArray oversized = "top=1\n" + QByteArray(64 * 1024, ';');
+  const int titleBarTop = 800 - QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  const QByteArray atTitleBarTop = "window%20x=100\nwindow%20y=" + QByteArray::number(titleBarTop) + "\n";
+  const QByteArray belowTitleBarTop = "window%20x=100\nwindow%20y=" + QByteArray::number(titleBarTop + 1) + "\n";
   const struct {
     const char* name;
     QByteArray store;  // after its "[Settings]" line; empty: none
-    QPoint position;
+    QPoint position;   // x or y of INT_MAX: as far right or down as the window fits
     int top, level;
   } cases[] = {
       {"none", "", {200, 200}, 0, ID_SKILL_100},
@@ -60,6 +66,10 @@ TEST(Settings, StartsFromAPlainStoreAndTheCloseBoxReplacesItWhole) {
       {"a list, another section", "level=32775,32776\n[General]\ntop=1\n", {200, 200}, 0, ID_SKILL_100},
       {"just right of the 800 x 800 screen", "window%20x=800\nwindow%20y=100\n", {200, 200}, 0, ID_SKILL_100},
       {"just below it", "window%20x=100\nwindow%20y=800\n", {200, 200}, 0, ID_SKILL_100},
+      {"above and left of the screen", "window%20x=-50\nwindow%20y=-60\n", {0, 0}, 0, ID_SKILL_100},
+      {"only the title bar on the screen", atTitleBarTop, {100, titleBarTop}, 0, ID_SKILL_100},
+      {"the title bar across the bottom edge", belowTitleBarTop, {100, INT_MAX}, 0, ID_SKILL_100},
+      {"across the right and top edges", "window%20x=700\nwindow%20y=-10\n", {INT_MAX, 0}, 0, ID_SKILL_100},
       {"over 64 KiB", oversized, {200, 200}, 0, ID_SKILL_100},
       {"a FIFO", "(FIFO)", {200, 200}, 0, ID_SKILL_100},
       {"a device", "(device)", {200, 200}, 0, ID_SKILL_100},
@@ -70,9 +80,13 @@ TEST(Settings, StartsFromAPlainStoreAndTheCloseBoxReplacesItWhole) {
     const std::string written = makeStore(c.store);
     withWindow([&](PriceDlgProbe& dlg) {
       const bool onTop = dlg.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+      // The window's size without its frame, which is not known before the window shows.
+      const QSize size = dlg.window()->size();
+      const QPoint position(c.position.x() == INT_MAX ? 800 - size.width() : c.position.x(),
+                            c.position.y() == INT_MAX ? 800 - size.height() : c.position.y());
       EXPECT_EQ(std::tuple(dlg.window()->frameGeometry().topLeft(), dlg.m_bTopMost, onTop, dlg.m_nLevel,
                            dlg.shown(IDC_EXEC_RATE)),
-                std::tuple(c.position, c.top == 1, c.top == 1, c.level, QStringLiteral("72")))
+                std::tuple(position, c.top == 1, c.top == 1, c.level, QStringLiteral("72")))
           << "Axe at level 100 whatever the level";
       dlg.window()->move(321, 123);
       dlg.window()->close();
