@@ -25,40 +25,33 @@ bool CMenu::LoadMenuIndirect(const MenuTemplate& menuTemplate) {
 
 // A separator carries no command id, so it reads as 0, which no command has.
 QAction* CMenu::findCommand(UINT id) const {
-  for (QAction* action : m_hMenu ? m_hMenu->actions() : QList<QAction*>())
+  for (QAction* action : m_hMenu->actions())
     if (action->data().toUInt() == id)
       return action;
   return {};
 }
 
 void CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck) {
-  if (QAction* action = findCommand(nIDCheckItem))
-    setMark(action, nCheck & MF_CHECKED);
+  setMark(findCommand(nIDCheckItem), nCheck & MF_CHECKED);
 }
 
 void CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable) {
-  if (QAction* action = findCommand(nIDEnableItem))
-    action->setEnabled(!(nEnable & MF_GRAYED));
+  findCommand(nIDEnableItem)->setEnabled(!(nEnable & MF_GRAYED));
 }
 
 void CMenu::CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT /*nFlags: by command*/) {
-  QAction* chosen = findCommand(nIDItem);
-  if (!chosen)
-    return;
   for (UINT id = nIDFirst; id <= nIDLast; ++id)
-    if (QAction* action = findCommand(id))
-      setMark(action, action == chosen);
+    setMark(findCommand(id), id == nIDItem);
   // Qt styles draw the mark of an entry in an exclusive group as a dot.
-  (new QActionGroup(m_hMenu.get()))->addAction(chosen);
+  (new QActionGroup(m_hMenu.get()))->addAction(findCommand(nIDItem));
 }
 
 void CMenu::TrackPopupMenu(UINT /*nFlags: left-aligned, either button*/, int x, int y, CWnd* pWnd) {
   // Asked for from the keyboard, the menu opens with its first entry that can be chosen in focus, for a screen reader.
-  const QList<QAction*> entries = m_hMenu ? m_hMenu->actions() : QList<QAction*>();
+  const QList<QAction*> entries = m_hMenu->actions();
   const auto first = std::ranges::find_if(entries, [](QAction* a) { return a->isEnabled() && !a->isSeparator(); });
-  if (first != entries.end() && pWnd && pWnd->handlingKeyboardRequest())
+  if (first != entries.end() && pWnd->handlingKeyboardRequest())
     m_hMenu->setActiveAction(*first);
-  const QAction* chosen = m_hMenu ? m_hMenu->exec(QPoint(x, y)) : nullptr;
-  if (chosen && pWnd)
+  if (const QAction* chosen = m_hMenu->exec(QPoint(x, y)))
     pWnd->PostCommand(chosen->data().toInt());
 }

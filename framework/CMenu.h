@@ -33,8 +33,9 @@ class CMenu {
 public:
   bool LoadMenuIndirect(const MenuTemplate& menuTemplate);
   // The bar has nothing but its one pop-up, so here the two are one object.
-  CMenu* GetSubMenu(int nPos) { return nPos == 0 && m_hMenu ? this : nullptr; }
-  // Entries by command id. The radio mark goes to nIDItem, and off every other entry of nIDFirst..nIDLast.
+  CMenu* GetSubMenu(int /*nPos: 0*/) { return this; }
+  // Entries by command id, every id named being in the menu. The radio mark goes to nIDItem, and off every other entry
+  // of nIDFirst..nIDLast.
   void CheckMenuItem(UINT nIDCheckItem, UINT nCheck);
   void EnableMenuItem(UINT nIDEnableItem, UINT nEnable);
   void CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags);

@@ -25,29 +25,24 @@ void setWindowText(QWidget* widget, const CString& text) {
 }
 
 void CWnd::ShowWindow(int nCmdShow) {
-  if (m_hWnd)
-    m_hWnd->setVisible(nCmdShow != SW_HIDE);
+  m_hWnd->setVisible(nCmdShow != SW_HIDE);
 }
 void CWnd::SetWindowText(const CString& text) {
   setWindowText(m_hWnd, text);
 }
 
 CRect CWnd::GetWindowRect() const {
-  if (!m_hWnd)
-    return {};
   const QRect area =
       m_hWnd->isWindow() ? m_hWnd->frameGeometry() : QRect(m_hWnd->mapToGlobal(QPoint(0, 0)), m_hWnd->size());
   return {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
 }
 
 void CWnd::ScreenToClient(CRect& rect) const {
-  const QPoint origin = m_hWnd ? m_hWnd->mapToGlobal(QPoint(0, 0)) : QPoint();
+  const QPoint origin = m_hWnd->mapToGlobal(QPoint(0, 0));
   rect = {rect.left - origin.x(), rect.top - origin.y(), rect.right - origin.x(), rect.bottom - origin.y()};
 }
 
 void CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
-  if (!m_hWnd)
-    return;
   if (!(nFlags & SWP_NOZORDER) && (pWndInsertAfter == &wndTopMost || pWndInsertAfter == &wndNoTopMost)) {
     const Qt::WindowFlags flags =
         m_hWnd->windowFlags().setFlag(Qt::WindowStaysOnTopHint, pWndInsertAfter == &wndTopMost);

@@ -17,6 +17,7 @@ public:
   CWnd& operator=(const CWnd&) = delete;
 
   QWidget* GetSafeHwnd() const { return m_hWnd; }
+  // These act on a window that exists: a dialog's while it runs, a control's once bound to it.
   void ShowWindow(int nCmdShow);
   void SetWindowText(const CString& text);
   // A top-level window's rectangle includes its frame.
