@@ -31,11 +31,11 @@ private:
     if (plain && enter && button && button->isVisible())
       button->click();
     else if (plain && enter)
-      command(IDOK);
+      m_owner.command(IDOK);
     else if (plain && event->key() == Qt::Key_Escape)
-      command(IDCANCEL);
+      m_owner.command(IDCANCEL);
     else if (plain && event->key() == Qt::Key_F1)
-      command(ID_HELP);
+      m_owner.command(ID_HELP);
     else if (event->modifiers() == Qt::ShiftModifier && event->key() == Qt::Key_F10)
       contextRequest(kFromKeyboard);
     else
@@ -58,14 +58,9 @@ private:
     }
     QDialog::changeEvent(event);
   }
-  void command(int id) { m_owner.deliver({.message = WM_COMMAND, .code = CN_COMMAND, .id = id}); }
   void contextRequest(CPoint point) { m_owner.deliver({.message = WM_CONTEXTMENU, .pWnd = &m_owner, .point = point}); }
   CDialog& m_owner;
 };
-
-CDialog::~CDialog() {
-  delete m_pWindow;
-}
 
 int CDialog::DoModal() {
   // Every program here has its application object, and a dialog is shown by one call at a time.
@@ -95,8 +90,7 @@ int CDialog::DoModal() {
 }
 
 void CDialog::EndDialog(int nResult) {
-  if (m_pWindow)
-    m_pWindow->done(nResult);
+  m_pWindow->done(nResult);
 }
 
 bool CDialog::UpdateData(bool bSaveAndValidate) {
@@ -108,8 +102,7 @@ bool CDialog::UpdateData(bool bSaveAndValidate) {
 }
 
 void CDialog::SetIcon(const HICON& icon, bool /*bBigIcon: Qt keeps every size in one icon*/) {
-  if (m_pWindow)
-    m_pWindow->setWindowIcon(icon);
+  m_pWindow->setWindowIcon(icon);
 }
 
 QWidget* CDialog::controlWidget(int nID) const {
@@ -118,15 +111,13 @@ QWidget* CDialog::controlWidget(int nID) const {
 }
 
 void CDialog::PostCommand(int id) {
-  const auto command = [this, id] {
-    deliver({.message = WM_COMMAND, .code = CN_COMMAND, .id = id});
-  };
-  if (m_pWindow)
-    QMetaObject::invokeMethod(m_pWindow, command, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      m_pWindow, [this, id] { command(id); }, Qt::QueuedConnection);
 }
 
 bool CDialog::handlingKeyboardRequest() const {
-  return m_pCurrentMsg && m_pCurrentMsg->message == WM_CONTEXTMENU && m_pCurrentMsg->point == kFromKeyboard;
+  // Only a menu request carries a point.
+  return m_pCurrentMsg->point == kFromKeyboard;
 }
 
 bool CDialog::OnInitDialog() {
@@ -151,8 +142,8 @@ bool CDialog::OnWndMsg(Message& msg) {
 
 void CDialog::Default() {
   // Closing a dialog means Cancel; other messages need nothing beyond what Qt does anyway.
-  if (m_pCurrentMsg && m_pCurrentMsg->message == WM_CLOSE)
-    deliver({.message = WM_COMMAND, .code = CN_COMMAND, .id = IDCANCEL});
+  if (m_pCurrentMsg->message == WM_CLOSE)
+    command(IDCANCEL);
 }
 
 Message CDialog::deliver(Message msg) {
@@ -168,18 +159,16 @@ void CDialog::notify(UINT code, int id, int delta) {
   if (m_nLockNotify > 0)
     return;
   NMUPDOWN record{.hdr = {controlWidget(id), id, code}, .iDelta = delta};
-  LRESULT result{};  // the handler's answer, which nothing here reads
-  if (code == UDN_DELTAPOS)
-    deliver({.message = WM_NOTIFY, .code = code, .id = id, .pNMHDR = &record.hdr, .pResult = &result});
-  else
-    deliver({.message = WM_COMMAND, .code = code, .id = id});
+  // The handler's answer, which nothing here reads.
+  LRESULT result{};
+  const UINT message = code == UDN_DELTAPOS ? WM_NOTIFY : WM_COMMAND;
+  deliver({.message = message, .code = code, .id = id, .pNMHDR = &record.hdr, .pResult = &result});
 }
 QLineEdit* CDataExchange::PrepareEditCtrl(int nIDC) const {
   return qobject_cast<QLineEdit*>(PrepareCtrl(nIDC));
 }
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
-  if (!rControl.m_hWnd)
-    rControl.m_hWnd = pDX->PrepareCtrl(nIDC);
+  rControl.m_hWnd = pDX->PrepareCtrl(nIDC);
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {

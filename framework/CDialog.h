@@ -12,7 +12,6 @@ class CDialog : public CWnd {
 public:
   // A dialog other than the main window belongs to the main window, over which it opens centred.
   explicit CDialog(const DialogTemplate& dialogTemplate) : m_template(dialogTemplate) {}
-  ~CDialog() override;
 
   int DoModal();
   void EndDialog(int nResult);
@@ -38,6 +37,7 @@ private:
   friend DialogWindow;
   // Returns msg with the handler's answer.
   Message deliver(Message msg);
+  void command(int id) { deliver({.message = WM_COMMAND, .code = CN_COMMAND, .id = id}); }
   void notify(UINT code, int id, int delta);
 
   const DialogTemplate& m_template;
@@ -57,7 +57,7 @@ public:
   CDialog* m_pDlgWnd;
 };
 
-// Binds a member to its control on the first exchange; later exchanges leave the binding alone.
+// Binds a member to its control.
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 // Copies a text member to the control's whole text, or the control's whole text back.
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
