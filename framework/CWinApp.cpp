@@ -73,15 +73,12 @@ int showMessageBox(const CString& text) {
 }
 }  // namespace
 
-CWinApp::CWinApp(const char* appName) {
+CWinApp::CWinApp() {
   theApplication = this;
-  if (appName)
-    QCoreApplication::setApplicationName(QString::fromUtf8(appName));
 }
 
 CWinApp::~CWinApp() {
-  if (theApplication == this)
-    theApplication = nullptr;
+  theApplication = nullptr;
 }
 CWinApp* AfxGetApp() {
   return theApplication;
@@ -126,13 +123,9 @@ void CWinApp::saveProfile() {
     replacement.setAutoRemove(false);
 }
 
-HICON CWinApp::LoadIcon(UINT id) const {
-  return loadIconResource(id);
-}
-
 // Each size is raw premultiplied ARGB pixels, named by its width and height, taken where it lies in the executable: no
 // image decoder and no image plugin is loaded to read it.
-HICON loadIconResource(UINT id) {
+HICON CWinApp::LoadIcon(UINT id) {
   HICON icon;
   const QDir group(QStringLiteral(":/res/icon/%1").arg(id));
   for (const QString& name : group.entryList(QDir::Files)) {
@@ -163,7 +156,6 @@ std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv) {
 int AfxWinMain(int& argc, char** argv, const char* desktopFileId) {
   const auto application = AfxCreateApplication(argc, argv);
   QGuiApplication::setDesktopFileName(QString::fromUtf8(desktopFileId));
-  if (CWinApp* app = AfxGetApp())
-    app->InitInstance();
+  AfxGetApp()->InitInstance();
   return 0;
 }

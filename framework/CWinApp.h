@@ -9,8 +9,7 @@
 
 class CWinApp {
 public:
-  // A null name means the executable's base name, which also names the profile file.
-  explicit CWinApp(const char* appName = nullptr);
+  CWinApp();
   virtual ~CWinApp();
   CWinApp(const CWinApp&) = delete;
   CWinApp& operator=(const CWinApp&) = delete;
@@ -30,7 +29,7 @@ public:
   // Ends the run of the store when the main window ends: writes what the run changed, all in one replacement of the
   // file, a store too large to be one of ours kept beside it as .bak.
   void saveProfile();
-  HICON LoadIcon(UINT id) const;
+  static HICON LoadIcon(UINT id);
 
   CWnd* m_pMainWnd = nullptr;
 };
@@ -45,5 +44,3 @@ std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv);
 // Runs InitInstance of the one CWinApp. desktopFileId names the entry through which task bars match the window to its
 // icon.
 int AfxWinMain(int& argc, char** argv, const char* desktopFileId);
-
-HICON loadIconResource(UINT id);

@@ -142,7 +142,7 @@ ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, c
       case ControlKind::Icon:
         placed = new QLabel(window);
         static_cast<QLabel*>(placed)->setPixmap(
-            loadIconResource(std::atoi(control.text)).pixmap(std::min(area.width(), area.height())));
+            CWinApp::LoadIcon(std::atoi(control.text)).pixmap(std::min(area.width(), area.height())));
         break;
       case ControlKind::Edit:
         if (&control != &rows.back() && rows[i + 1].kind == ControlKind::UpDown) {
