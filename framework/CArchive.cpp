@@ -4,7 +4,6 @@
 #include <cstring>
 
 void CSharedFile::Attach(const char* buffer, DWORD bufferSize, DWORD fileSize) {
-  m_bOpen = false;
   // Checked rather than trusted: a wrong size would make reading run past the block.
   if ((!buffer && bufferSize != 0) || fileSize > bufferSize)
     throw CFileException{CFileException::badBuffer};

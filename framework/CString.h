@@ -22,8 +22,7 @@ public:
     const int needed = std::vsnprintf(nullptr, 0, format, probe);
     va_end(probe);
     resize(needed < 0 ? 0 : static_cast<std::size_t>(needed));
-    if (needed > 0)
-      std::vsnprintf(data(), size() + 1, format, args);
+    std::vsnprintf(data(), size() + 1, format, args);
     va_end(args);
   }
 

@@ -59,7 +59,6 @@ struct NMHDR {
 };
 struct NMUPDOWN {
   NMHDR hdr;
-  int iPos = 0;
   int iDelta = 0;
 };
 

@@ -16,9 +16,8 @@ MessageBoxHandler messageBoxHandler = toErrorStream;
 }  // namespace
 
 ResourceBytes CResourceModule::FindResource(int name, int type) const {
+  // A missing resource has no data and size 0.
   const QResource resource(QStringLiteral(":/res/%1/%2").arg(type).arg(name));
-  if (!resource.isValid())
-    return {};
   const bool inPlace = resource.compressionAlgorithm() == QResource::NoCompression;
   return {inPlace ? reinterpret_cast<const char*>(resource.data()) : nullptr, static_cast<DWORD>(resource.size())};
 }
@@ -28,7 +27,7 @@ HINSTANCE AfxGetResourceHandle() {
 }
 
 void AfxSetResourceHandle(HINSTANCE module) {
-  currentModule = module ? module : &executableModule;
+  currentModule = module;
 }
 
 int AfxMessageBox(const char* text, UINT /*type: always OK*/, UINT /*helpId: no help*/) {

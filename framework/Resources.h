@@ -20,7 +20,7 @@ public:
   virtual ResourceBytes FindResource(int name, int type) const;
 };
 using HINSTANCE = const CResourceModule*;
-// The module whose resources the program reads; set to nullptr, the executable's own again.
+// The module whose resources the program reads, the executable's own until one is set.
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE module);
 
