@@ -4,15 +4,13 @@
 #include <unicode/resbund.h>
 #include <unicode/uenum.h>
 #include <unicode/uloc.h>
+#include <QFile>
 
 #include <algorithm>
 #include <cctype>
 #include <clocale>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <map>
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -32,14 +30,11 @@ std::string_view trimmed(std::string_view text) {
 // LC_NUMERIC over LANG.
 std::string systemLocaleName() {
   for (const std::string& path : configFiles) {
-    // The C library's streams, which every process has set up already: one of the C++ streams would bring a third of
-    // a megabyte of their code and tables into memory for this one read.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "re"), std::fclose);
+    QFile file(QString::fromStdString(path));
+    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     std::map<std::string, std::string, std::less<>> variables;
-    char* line = nullptr;  // as long as the line, made and grown by getline
-    std::size_t size = 0;
-    while (file && getline(&line, &size, file.get()) != -1) {
-      std::string_view text = trimmed(line);
+    for (const QByteArray& line : content.split('\n')) {
+      std::string_view text = trimmed(line.constData());
       if (text.starts_with("export ") || text.starts_with("export\t"))
         text = trimmed(text.substr(7));
       // A comment's name begins with '#', so it sets no variable that counts.
@@ -56,7 +51,6 @@ std::string systemLocaleName() {
       }
       variables[std::string(text.substr(0, equals))] = value;
     }
-    std::free(line);
     for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"})
       if (!variables[name].empty())
         return variables[name];
@@ -134,7 +128,7 @@ std::optional<std::string> formatDecimal(std::string_view value, const NUMBERFMT
   const std::string_view whole = value.substr(0, point);
   std::string fraction(point == value.npos ? std::string_view() : value.substr(point + 1));
   const auto digits = [](std::string_view text) {
-    return std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+    return text.find_first_not_of("0123456789") == text.npos;
   };
   if (whole.empty() || !digits(whole) || !digits(fraction) || fraction.size() > format.NumDigits)
     return {};
