@@ -22,8 +22,7 @@ private:
     event->ignore();
     m_owner.deliver({.message = WM_CLOSE});
   }
-  // A focused button takes Enter itself; otherwise Enter presses the default button, which every template has, even
-  // where it is hidden.
+  // A focused button takes Enter; else Enter presses the default button, which every template has, even if hidden.
   void keyPressEvent(QKeyEvent* event) override {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

@@ -15,8 +15,7 @@ public:
 
   int DoModal();
   void EndDialog(int nResult);
-  // Runs DoDataExchange towards the members (true) or the controls (false). The dialog's own control notifications
-  // raised meanwhile are dropped, so writing a control never re-enters a handler.
+  // DoDataExchange towards the members (true) or controls (false), dropping notifications so no handler re-enters.
   bool UpdateData(bool bSaveAndValidate = true);
   void SetIcon(const HICON& icon, bool bBigIcon);
   // The widget of control nID; nullptr when the window does not exist or has no such control.

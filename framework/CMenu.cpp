@@ -4,8 +4,7 @@
 #include <QActionGroup>
 
 namespace {
-// A Windows menu shows nothing beside an unchecked entry, while a Qt style draws an empty box beside any checkable one,
-// so only a marked entry is checkable.
+// Qt styles draw an empty box beside any checkable entry, which these menus never show: only a marked one is checkable.
 void setMark(QAction* action, bool marked) {
   action->setCheckable(marked);
   action->setChecked(marked);

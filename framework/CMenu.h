@@ -34,13 +34,11 @@ public:
   bool LoadMenuIndirect(const MenuTemplate& menuTemplate);
   // The bar has nothing but its one pop-up, so here the two are one object.
   CMenu* GetSubMenu(int /*nPos: 0*/) { return this; }
-  // Entries by command id, every id named being in the menu. The radio mark goes to nIDItem, and off every other entry
-  // of nIDFirst..nIDLast.
+  // Entries by command id, all in the menu; the radio mark goes to nIDItem and off the rest of nIDFirst..nIDLast.
   void CheckMenuItem(UINT nIDCheckItem, UINT nCheck);
   void EnableMenuItem(UINT nIDEnableItem, UINT nEnable);
   void CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags);
-  // Returns once the pop-up has closed; the chosen entry's command reaches pWnd after the running handler has
-  // returned, as a posted message does, and a dismissed pop-up sends nothing.
+  // Returns once the pop-up closes; a chosen entry's command reaches pWnd after the running handler, as if posted.
   void TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd);
 
 private:

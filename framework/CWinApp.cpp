@@ -27,8 +27,7 @@ QString profileKey(const char* section, const char* entry) {
   return QString::fromUtf8(section) + '/' + QString::fromUtf8(entry);
 }
 
-// The profile of one run, read at its first use and written when the run ends. A store that is no plain file is left
-// alone; one larger than this program ever writes is damaged: not read, and kept beside the new one.
+// One run's profile. A store that is no plain file is left alone; one larger than we ever write is damaged, not read.
 constexpr qint64 kMaxProfileBytes = 64 * 1024;
 struct Profile {
   bool loaded = false;
@@ -53,8 +52,7 @@ Profile& loadedProfile() {
   return profile;
 }
 
-// The desktop's style, but for drop-down lists, which open below their box as tall as their template says, with a
-// scroll bar, rather than over the box and as tall as the screen, as some styles have them.
+// The desktop's style, but drop-down lists open below their box with a scroll bar, never over it as tall as the screen.
 class DropDownStyle final : public QProxyStyle {
 public:
   using QProxyStyle::QProxyStyle;
@@ -109,8 +107,7 @@ void CWinApp::saveProfile() {
   QTemporaryFile replacement(path);
   if (!run.changed || !QDir().mkpath(QFileInfo(path).path()) || !replacement.open())
     return;
-  // Everything the run holds goes into a new file, which then takes the old one's place in one step, so that no end of
-  // the process leaves some values written and others not; the old file is not read again.
+  // A new file with every value replaces the old one in one step, so that no end of the process leaves half of them.
   QSettings store(replacement.fileName(), QSettings::IniFormat);
   for (const auto& [key, value] : run.values.asKeyValueRange())
     store.setValue(key, value);
@@ -123,8 +120,7 @@ void CWinApp::saveProfile() {
     replacement.setAutoRemove(false);
 }
 
-// Each size is raw premultiplied ARGB pixels, named by its width and height, taken where it lies in the executable: no
-// image decoder and no image plugin is loaded to read it.
+// Each size is raw premultiplied ARGB pixels, named by its side, read in place: no image decoder or plugin is loaded.
 HICON CWinApp::LoadIcon(UINT id) {
   HICON icon;
   const QDir group(QStringLiteral(":/res/icon/%1").arg(id));
@@ -137,9 +133,8 @@ HICON CWinApp::LoadIcon(UINT id) {
 }
 
 std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv) {
-  // Wayland lets no client place its window or keep it above others, half of what the settings are for; where an X
-  // server runs beside it, the window goes there (to Wayland after all when that server is gone), unless the user chose
-  // a platform. The choice is taken back once Qt has read it, for the programs started from here.
+  // Wayland lets no window place itself or stay on top, which the settings need: unless the user chose a platform, an X
+  // server beside it comes first, Wayland after. The choice is undone once Qt has read it, for programs started here.
   const bool choose = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY");
   if (choose)
     qputenv("QT_QPA_PLATFORM", "xcb;wayland");

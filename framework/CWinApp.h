@@ -21,13 +21,11 @@ public:
   void OnHelp();
   // Three-dimensional controls are the only kind Qt draws; kept so that start-up reads as designed.
   bool Enable3dControls() { return true; }
-  // nDefault for a value missing or not a decimal integer; the store is read at the first call of a run, only a plain
-  // file of at most 64 KiB.
+  // nDefault for a missing or non-integer value; the store is read once per run, only a plain file of at most 64 KiB.
   int GetProfileInt(const char* section, const char* entry, int nDefault);
   // False where the store is no plain file.
   bool WriteProfileInt(const char* section, const char* entry, int nValue);
-  // Ends the run of the store when the main window ends: writes what the run changed, all in one replacement of the
-  // file, a store too large to be one of ours kept beside it as .bak.
+  // As the main window ends: writes the run's changes in one replacement of the file, a damaged one kept as .bak.
   void saveProfile();
   static HICON LoadIcon(UINT id);
 
@@ -38,9 +36,7 @@ CWinApp* AfxGetApp();
 // Nothing is embedded in a dialog here; kept so that start-up reads as designed.
 inline void AfxEnableControlContainer() {}
 
-// The QApplication every program with windows needs: on a platform that can place and raise the window, with the C
-// runtime's numbers in the "C" locale and message boxes shown on screen.
+// The QApplication of a program with windows: a platform that can place and raise them, C numbers, boxes on screen.
 std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv);
-// Runs InitInstance of the one CWinApp. desktopFileId names the entry through which task bars match the window to its
-// icon.
+// Runs InitInstance of the one CWinApp; desktopFileId names the entry by which task bars match the window's icon.
 int AfxWinMain(int& argc, char** argv, const char* desktopFileId);

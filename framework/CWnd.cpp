@@ -46,8 +46,7 @@ void CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
   if (!(nFlags & SWP_NOZORDER) && (pWndInsertAfter == &wndTopMost || pWndInsertAfter == &wndNoTopMost)) {
     const Qt::WindowFlags flags =
         m_hWnd->windowFlags().setFlag(Qt::WindowStaysOnTopHint, pWndInsertAfter == &wndTopMost);
-    // QWidget::setWindowFlags would hide the window, which ends a running modal loop; the native window takes the new
-    // hint in place instead.
+    // setWindowFlags would hide the window, ending a running modal loop; the native window takes the hint in place.
     m_hWnd->overrideWindowFlags(flags);
     if (QWindow* window = m_hWnd->windowHandle())
       window->setFlags(flags);

@@ -26,8 +26,7 @@ public:
   // Moves (parent's client coordinates for a control, screen for a window), sizes and restacks as the SWP_ flags allow;
   // wndTopMost and wndNoTopMost as pWndInsertAfter switch keep-on-top.
   void SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
-  // Hands the command to the window's message map once the running handler has returned; a window that is gone by then
-  // never sees it. Only dialogs have a message map.
+  // Hands the command to the message map once the running handler returns, unless the window is gone; dialogs only.
   virtual void PostCommand(int /*id*/) {}
   // Whether the message being handled is a menu request from the keyboard. Only dialogs receive one.
   virtual bool handlingKeyboardRequest() const { return false; }
@@ -41,8 +40,7 @@ protected:
 
 class CStatic : public CWnd {};
 
-// A drop-down list, bound to its control before use. Changing it from code raises no selection-change notification;
-// only the user does.
+// A drop-down list, bound before use; only the user's changes raise a selection-change notification.
 class CComboBox : public CWnd {
 public:
   void ResetContent();

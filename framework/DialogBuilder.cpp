@@ -15,9 +15,8 @@
 #include <cstring>
 
 namespace {
-// The edit and its arrows in one box; anything can be typed. The original's default range runs from 100 down to 0, so
-// an up step proposes a change of -1, which the dialog decides on. Qt's accessibility reads the value and step from
-// properties so named, and sets a value in steps.
+// The edit and its arrows in one box; anything can be typed. The original's range runs from 100 down to 0, so an up
+// step proposes -1, for the dialog to decide. Qt's accessibility reads value and stepSize, and sets a value in steps.
 class SpinEdit final : public QAbstractSpinBox {
   Q_OBJECT
   Q_PROPERTY(int value READ value WRITE setValue)
@@ -45,8 +44,7 @@ struct BaseUnits {
   int cy;
 };
 
-// Edges rather than sizes are rounded (half away from zero, as the platform's MulDiv), so that controls the template
-// puts side by side, or against the window's edge, stay so in pixels.
+// Edges, not sizes, are rounded (half away from zero, as MulDiv), so what touches in the template touches in pixels.
 QRect toPixels(const BaseUnits& units, int x, int y, int cx, int cy) {
   const auto edge = [](int value, qreal unit, int per) {
     return static_cast<int>(std::lround(value * unit / per));
@@ -55,9 +53,8 @@ QRect toPixels(const BaseUnits& units, int x, int y, int cx, int cy) {
   return {topLeft, QPoint(edge(x + cx, units.cx, 4) - 1, edge(y + cy, units.cy, 8) - 1)};
 }
 
-// The font's average character width and its line height in whole pixels, so that eight units hold one line. The
-// template was drawn for "MS Sans Serif", narrower than most fallbacks: where a one-line caption would not fit its box,
-// the unit widens until it does, so the window keeps its proportions rather than cutting a caption.
+// The font's average character width, and its line height in whole pixels so that eight units hold a line. Fallbacks
+// are wider than "MS Sans Serif": the unit widens until every one-line caption fits, keeping the window's proportions.
 BaseUnits baseUnits(const QFont& font, const DialogTemplate& dialogTemplate) {
   const QFontMetricsF metrics(font);
   const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
@@ -107,8 +104,7 @@ QComboBox* makeComboBox(QWidget* parent, const DialogControl& control, const Con
   combo->setContextMenuPolicy(Qt::NoContextMenu);
   QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
                    [notify, id = control.id] { notify(CBN_SELCHANGE, id, {}); });
-  // The template's height is that of the opened list (which drops below the box, see AfxCreateApplication); the closed
-  // box is as tall as its font needs.
+  // The template's height is the opened list's (it drops below, see AfxCreateApplication); the box fits its font.
   const int closed = combo->sizeHint().height();
   combo->setMaxVisibleItems((area.height() - closed) / combo->fontMetrics().height());
   area.setHeight(closed);
@@ -117,8 +113,7 @@ QComboBox* makeComboBox(QWidget* parent, const DialogControl& control, const Con
 }  // namespace
 
 ControlList buildDialog(QWidget* window, const DialogTemplate& dialogTemplate, const ControlNotify& notify) {
-  // Fontconfig knows "MS Sans Serif" for a sans-serif face. A desktop set to larger text than the template's gets a
-  // dialog that grows with it, never one that reads smaller.
+  // Fontconfig maps "MS Sans Serif" to a sans-serif face; desktop text larger than the template's grows the dialog.
   QFont font(QString::fromUtf8(dialogTemplate.fontName));
   font.setPointSizeF(std::max<qreal>(dialogTemplate.pointSize, QFontInfo(QApplication::font()).pointSizeF()));
   window->setFont(font);

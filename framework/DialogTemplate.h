@@ -55,8 +55,7 @@ struct DialogTemplate {
   std::span<const DialogControl> controls;
 };
 
-// What the built controls report: BN_CLICKED, CBN_SELCHANGE (the user's choice only) or EN_CHANGE from a control, or
-// UDN_DELTAPOS with the proposed change of position.
+// What controls report: BN_CLICKED, CBN_SELCHANGE (the user's choice only), EN_CHANGE, or UDN_DELTAPOS with a delta.
 using ControlNotify = std::function<void(UINT code, int id, int delta)>;
 using ControlList = std::vector<std::pair<int, QWidget*>>;  // (id, widget) in template order, which is tab order
 

@@ -25,9 +25,8 @@ std::string_view trimmed(std::string_view text) {
   return first == text.npos ? std::string_view() : text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-// The numeric locale that the first configuration file naming one sets, as a shell sourcing it would see it:
-// `KEY=VALUE` lines, maybe after `export`, a value maybe in one pair of quotes, `#` starting a comment; LC_ALL over
-// LC_NUMERIC over LANG.
+// The numeric locale the first configuration file naming one sets, as a shell sourcing it sees it: `KEY=VALUE` lines,
+// maybe after `export`, a value maybe in one pair of quotes, `#` starting a comment; LC_ALL over LC_NUMERIC over LANG.
 std::string systemLocaleName() {
   for (const std::string& path : configFiles) {
     QFile file(QString::fromStdString(path));
@@ -59,8 +58,7 @@ std::string systemLocaleName() {
   return {};
 }
 
-// Whether ICU has data for the language, from its list of locales alone: opening a name it does not know would fall
-// back to the user's locale, from the environment.
+// Whether ICU has data for the language: opening a name it does not know would fall back to the user's locale.
 bool knownLanguage(const std::string& language) {
   UErrorCode status = U_ZERO_ERROR;
   const icu::LocalUEnumerationPointer locales(uloc_openAvailableByType(ULOC_AVAILABLE_WITH_LEGACY_ALIASES, &status));
@@ -70,9 +68,8 @@ bool knownLanguage(const std::string& language) {
   return false;
 }
 
-// The number items of a POSIX locale name such as "de_DE.UTF-8@euro": only the separators and the group size of ICU's
-// data for the Latin digits the formatter writes. "C", "POSIX", a name that is no plain locale name and a language ICU
-// does not know are the C locale, with no ICU data opened. The leading zero and negative order are never shown.
+// The separators and group size of ICU's Latin digits for a POSIX name such as "de_DE.UTF-8@euro". "C", "POSIX", a name
+// that is no plain locale name and a language ICU does not know are the C locale, with no ICU data opened.
 NumberItems itemsOf(const std::string& posixName) {
   NumberItems items{{LOCALE_ILZERO, "1"},
                     {LOCALE_SGROUPING, "0;0"},
@@ -100,8 +97,7 @@ NumberItems itemsOf(const std::string& posixName) {
     return items;
   items[LOCALE_SDECIMAL] = latin("symbols/decimal");
   items[LOCALE_STHOUSAND] = latin("symbols/group");
-  // The digits between the last grouping sign and the decimal sign of a pattern such as "#,##,##0.###", and a last 0
-  // for "repeat it": the program reads the leading size only.
+  // Digits between the last ',' and the '.' of a pattern such as "#,##,##0.###", then ";0" (repeat): the first counts.
   const std::string pattern = latin("patterns/decimalFormat");
   const std::size_t point = std::min(pattern.find_first_of(".;"), pattern.size());
   const std::size_t comma = pattern.rfind(',', point);

@@ -17,8 +17,7 @@ enum : LCTYPE {
   LOCALE_INEGNUMBER = 0x1010
 };
 
-// An amount below 1 is written as "0" before it reaches the formatter, so the leading zero is never shown; every locale
-// writes a negative number with a leading "-", the only negative order the layer knows.
+// Amounts below 1 reach the formatter as "0", and every locale writes a leading "-": LeadingZero, NegativeOrder unread.
 struct NUMBERFMT {
   UINT NumDigits;  // decimals the value must not exceed; fewer are padded
   UINT LeadingZero;
@@ -29,15 +28,12 @@ struct NUMBERFMT {
 };
 
 // Both write UTF-8 with its terminator and return the characters written, or with size 0 the size needed; 0 for an
-// unknown item, a value other than an optional "-", digits and at most NumDigits decimals, or a buffer too small. The
-// locale is always the system default's, its items read once per run.
+// unknown item, a value not "-", digits and up to NumDigits decimals, or a small buffer. Items are read once per run.
 int GetLocaleInfoA(LCID locale, LCTYPE type, char* buffer, int size);
 int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFMT* format, char* buffer, int size);
 
-// Replaces the configuration files consulted, most preferred first, and returns those used until now; the locale is
-// read again at the next query. The program keeps the machine's own files.
+// Replaces the configuration files, most preferred first, returning the old; the next query reads the locale again.
 std::vector<std::string> setSystemLocaleConfigFiles(std::vector<std::string> paths);
 
-// Keeps the C runtime's numbers (atof, printf) in the "C" locale once Qt has adopted the user's: under a German one
-// atof would stop at the "." of "67.5".
+// Keeps the C runtime's numbers (atof, printf) in "C" once Qt adopts the user's locale: German would read "67.5" as 67.
 void keepCNumbers();

@@ -1,5 +1,4 @@
-// Windows' messages: the message, notification and command values of the program's tables, what a message carries,
-// and the message map that hands it to its handler.
+// Windows' messages: the values in the program's tables, what a message carries, and the map that hands it on.
 #pragma once
 
 #include "framework/Types.h"

@@ -15,8 +15,7 @@ struct ResourceBytes {
 class CResourceModule {
 public:
   virtual ~CResourceModule() = default;
-  // The bytes of resource (name, type) where they lie: {nullptr, 0} when there is none, {nullptr, size} when it exists
-  // but cannot be read in place.
+  // The bytes of resource (name, type) where they lie: {nullptr, 0} if none, {nullptr, size} if not readable in place.
   virtual ResourceBytes FindResource(int name, int type) const;
 };
 using HINSTANCE = const CResourceModule*;

@@ -1,5 +1,4 @@
-// The application's id on the session bus claims the title; org.freedesktop.Application carries a later start's
-// request, as it carries a launcher's.
+// The application's id on the session bus claims the title; later starts, like launchers, ask its D-Bus Application.
 #include "framework/SingleInstance.h"
 
 #include "framework/Resources.h"
@@ -15,8 +14,7 @@
 #include <cstdio>
 
 namespace {
-// Milliseconds: a copy's bus connection answers a ping at once, even while it starts; the request once its window
-// shows.
+// Milliseconds: a copy's bus connection answers a ping at once, even while starting; the request once its window shows.
 constexpr int kPingTime = 1000;
 constexpr int kRequestTime = 5000;
 
@@ -29,9 +27,8 @@ QString objectPath() {
   return QLatin1Char('/') + QGuiApplication::desktopFileName().replace(QLatin1Char('.'), QLatin1Char('/'));
 }
 
-// Ends the launcher's feedback for the start that asked: on Wayland the token activates the window; on X11 Qt ends a
-// startup id as it shows a window, so one that nobody sees is shown. Only a word of printable ASCII, as launchers make
-// them: Qt would hand on blanks, quotes and backslashes unescaped.
+// Ends the asking start's launch feedback: on Wayland the token activates the window; on X11 Qt ends a startup id as it
+// shows a window, so an unseen one is shown. Printable ASCII words only: Qt passes blanks, quotes, backslashes raw.
 void completeLaunch(const QVariantMap& platformData) {
   QByteArray token = platformData.value(QStringLiteral("activation-token")).toString().toUtf8();
   if (token.isEmpty())
@@ -52,8 +49,7 @@ void completeLaunch(const QVariantMap& platformData) {
   messenger.show();
 }
 
-// The running copy's org.freedesktop.Application. The program opens no files and has no actions: every call brings the
-// window forward.
+// The running copy's org.freedesktop.Application: with no files or actions, every call brings the window forward.
 class Application final : public QObject {
   Q_OBJECT
   Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
@@ -94,9 +90,8 @@ ForeignWindow FindWindowA(const char* /*className: any*/, const char* windowName
     return {};
   // Ready to answer before the claim is made, so that no request finds the id claimed but nobody to answer it.
   bus.registerObject(objectPath(), new Application(title, qApp), QDBusConnection::ExportScriptableSlots);
-  // The bus gives the id to one process at a time and takes it back when that process ends, however it ends; an owner
-  // gone between the claim and the question leaves it free for another try. Neither claimed nor found, this copy runs
-  // without the guard.
+  // The bus gives the id to one process at a time, back when it ends however it ends; an owner gone between claim and
+  // question leaves it free for another try. Neither claimed nor found, this copy runs unguarded.
   for (int attempt = 0; attempt < 3; ++attempt) {
     if (bus.registerService(QGuiApplication::desktopFileName()))
       return {};

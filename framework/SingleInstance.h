@@ -12,6 +12,5 @@ struct ForeignWindow {
 // When the session has no copy titled windowName, this process claims the application's id (its desktop file name)
 // on the session bus, answers later copies, and gets nothing; so it does without a session bus.
 ForeignWindow FindWindowA(const char* className, const char* windowName);
-// Raises the copy's window (not restoring it) with this start's startup id or activation token; a copy that does not
-// answer is reported.
+// Raises the copy's window (not restoring it) with this start's launch token; a copy that does not answer is reported.
 void SetForegroundWindow(const ForeignWindow& window);
