@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+class QWidget;
+
 // UpDown: the arrows of the edit before it, in one box with it, on its right as the original's automatic buddy.
 enum class ControlKind {
   Static,

@@ -10,7 +10,6 @@
 #include <variant>
 
 class CWnd;
-class QWidget;
 
 using LRESULT = std::intptr_t;
 using HICON = QIcon;
@@ -51,17 +50,13 @@ struct CRect {
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
 };
-struct NMHDR {
-  QWidget* hwndFrom = nullptr;
-  int idFrom = 0;
-  UINT code = 0;
-};
+// A notification's header, which its handler casts to the record of its kind; the program reads nothing else in it.
+struct NMHDR {};
 struct NMUPDOWN {
   NMHDR hdr;
   int iDelta = 0;
 };
 
-// One message as the layer delivers it, with the data its kind carries.
 struct Message {
   UINT message = 0;
   UINT code = 0;  // notification code of WM_COMMAND and WM_NOTIFY
