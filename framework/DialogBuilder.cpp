@@ -38,19 +38,16 @@ private:
   std::function<void(int)> m_propose;
 };
 
-// Pixels per four horizontal and per eight vertical dialog units.
-struct BaseUnits {
-  qreal cx;
-  int cy;
-};
+// Pixels per four horizontal (width) and per eight vertical (height) dialog units.
+using BaseUnits = QSizeF;
 
 // Edges, not sizes, are rounded (half away from zero, as MulDiv), so what touches in the template touches in pixels.
 QRect toPixels(const BaseUnits& units, int x, int y, int cx, int cy) {
   const auto edge = [](int value, qreal unit, int per) {
     return static_cast<int>(std::lround(value * unit / per));
   };
-  const QPoint topLeft(edge(x, units.cx, 4), edge(y, units.cy, 8));
-  return {topLeft, QPoint(edge(x + cx, units.cx, 4) - 1, edge(y + cy, units.cy, 8) - 1)};
+  const QPoint topLeft(edge(x, units.width(), 4), edge(y, units.height(), 8));
+  return {topLeft, QPoint(edge(x + cx, units.width(), 4) - 1, edge(y + cy, units.height(), 8) - 1)};
 }
 
 // The font's average character width, and its line height in whole pixels so that eight units hold a line. Fallbacks
@@ -58,13 +55,13 @@ QRect toPixels(const BaseUnits& units, int x, int y, int cx, int cy) {
 BaseUnits baseUnits(const QFont& font, const DialogTemplate& dialogTemplate) {
   const QFontMetricsF metrics(font);
   const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-  BaseUnits units{metrics.horizontalAdvance(alphabet) / alphabet.size(), static_cast<int>(std::ceil(metrics.height()))};
+  BaseUnits units(metrics.horizontalAdvance(alphabet) / alphabet.size(), std::ceil(metrics.height()));
   for (const DialogControl& control : dialogTemplate.controls) {
     if (control.kind != ControlKind::Static || (control.styles & SS_SUNKEN) || std::strchr(control.text, '\n'))
       continue;
     // A pixel more covers the rounding of the box's edges.
-    units.cx = std::max(units.cx,
-                        4.0 * (QFontMetrics(font).horizontalAdvance(QString::fromUtf8(control.text)) + 1) / control.cx);
+    units.setWidth(std::max(
+        units.width(), 4.0 * (QFontMetrics(font).horizontalAdvance(QString::fromUtf8(control.text)) + 1) / control.cx));
   }
   return units;
 }
