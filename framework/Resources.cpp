@@ -8,11 +8,10 @@ namespace {
 const CResourceModule executableModule;
 HINSTANCE currentModule = &executableModule;
 
-int toErrorStream(const CString& text) {
+MessageBoxHandler messageBoxHandler = [](const CString& text) {
   std::fprintf(stderr, "%s\n", text.c_str());
   return IDOK;
-}
-MessageBoxHandler messageBoxHandler = toErrorStream;
+};
 }  // namespace
 
 ResourceBytes CResourceModule::FindResource(int name, int type) const {
