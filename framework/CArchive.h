@@ -37,8 +37,7 @@ public:
   };
   // The block is read where it lies, so the original's buffer size has nothing left to do.
   CArchive(CSharedFile* pFile, Mode /*mode*/, int /*bufferSize*/ = 4096) : m_pFile(pFile) {}
-  // The next line without its end (LF, or CR LF), of any length, a last one without an end included; false, with
-  // rString empty, when nothing is left. Reading a file never given its block throws.
+  // The next line without its LF or CR LF, the last maybe unended; false, rString empty, at the end; throws unattached.
   bool ReadString(CString& rString);
 
 private:

@@ -56,7 +56,6 @@ public:
   CDialog* m_pDlgWnd;
 };
 
-// Binds a member to its control.
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 // Copies a text member to the control's whole text, or the control's whole text back.
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);

@@ -68,8 +68,7 @@ bool knownLanguage(const std::string& language) {
   return false;
 }
 
-// The separators and group size of ICU's Latin digits for a POSIX name such as "de_DE.UTF-8@euro". "C", "POSIX", a name
-// that is no plain locale name and a language ICU does not know are the C locale, with no ICU data opened.
+// ICU's separators and group size for a POSIX name such as "de_DE.UTF-8@euro"; C's for C, POSIX, or any unknown name.
 NumberItems itemsOf(const std::string& posixName) {
   NumberItems items{{LOCALE_ILZERO, "1"},
                     {LOCALE_SGROUPING, "0;0"},

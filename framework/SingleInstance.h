@@ -9,8 +9,7 @@ struct ForeignWindow {
   QString title;
   explicit operator bool() const { return !owner.isEmpty(); }
 };
-// When the session has no copy titled windowName, this process claims the application's id (its desktop file name)
-// on the session bus, answers later copies, and gets nothing; so it does without a session bus.
+// Empty where no copy titled windowName runs, this one then claiming the app's id to answer later ones, or no bus is.
 ForeignWindow FindWindowA(const char* className, const char* windowName);
 // Raises the copy's window (not restoring it) with this start's launch token; a copy that does not answer is reported.
 void SetForegroundWindow(const ForeignWindow& window);
