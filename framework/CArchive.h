@@ -37,7 +37,8 @@ public:
   };
   // The block is read where it lies, so the original's buffer size has nothing left to do.
   CArchive(CSharedFile* pFile, Mode /*mode*/, int /*bufferSize*/ = 4096) : m_pFile(pFile) {}
-  // The next line without its LF or CR LF, the last maybe unended; false, rString empty, at the end; throws unattached.
+  // The next line without its end (LF or CR LF), a last one without an end included; false, with rString empty, when
+  // nothing is left. Reading a file never given its block throws.
   bool ReadString(CString& rString);
 
 private:

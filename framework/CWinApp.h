@@ -36,7 +36,8 @@ CWinApp* AfxGetApp();
 // Nothing is embedded in a dialog here; kept so that start-up reads as designed.
 inline void AfxEnableControlContainer() {}
 
-// The QApplication of a program with windows: a platform that can place and raise them, C numbers, boxes on screen.
+// The QApplication of a program with windows: on a platform that can place and raise them, with the C runtime's
+// numbers in the "C" locale and message boxes shown on screen.
 std::unique_ptr<QApplication> AfxCreateApplication(int& argc, char** argv);
 // Runs InitInstance of the one CWinApp; desktopFileId names the entry by which task bars match the window's icon.
 int AfxWinMain(int& argc, char** argv, const char* desktopFileId);

@@ -17,7 +17,8 @@ enum : LCTYPE {
   LOCALE_INEGNUMBER = 0x1010
 };
 
-// Amounts below 1 reach the formatter as "0", and every locale writes a leading "-": LeadingZero, NegativeOrder unread.
+// An amount below 1 reaches the formatter as "0", so no leading zero is ever shown, and every locale writes a negative
+// number with a leading "-": LeadingZero and NegativeOrder are never read.
 struct NUMBERFMT {
   UINT NumDigits;  // decimals the value must not exceed; fewer are padded
   UINT LeadingZero;
@@ -28,7 +29,8 @@ struct NUMBERFMT {
 };
 
 // Both write UTF-8 with its terminator and return the characters written, or with size 0 the size needed; 0 for an
-// unknown item, a value not "-", digits and up to NumDigits decimals, or a small buffer. Items are read once per run.
+// unknown item, for a value other than an optional "-", digits and at most NumDigits decimals, or for a buffer too
+// small. The locale is always the system default's, its items read once per run.
 int GetLocaleInfoA(LCID locale, LCTYPE type, char* buffer, int size);
 int GetNumberFormatA(LCID locale, DWORD flags, const char* value, const NUMBERFMT* format, char* buffer, int size);
 

@@ -27,8 +27,9 @@ QString objectPath() {
   return QLatin1Char('/') + QGuiApplication::desktopFileName().replace(QLatin1Char('.'), QLatin1Char('/'));
 }
 
-// Ends the asking start's launch feedback: on Wayland the token activates the window; on X11 Qt ends a startup id as it
-// shows a window, so an unseen one is shown. Printable ASCII words only: Qt passes blanks, quotes, backslashes raw.
+// Ends the launch feedback of the start that asked: on Wayland the token activates the window; on X11 Qt ends a startup
+// id as it shows a window, so one that nobody sees is shown. Only a word of printable ASCII, as launchers make them, is
+// handed on: Qt would pass blanks, quotes and backslashes unescaped.
 void completeLaunch(const QVariantMap& platformData) {
   QByteArray token = platformData.value(QStringLiteral("activation-token")).toString().toUtf8();
   if (token.isEmpty())
@@ -90,8 +91,9 @@ ForeignWindow FindWindowA(const char* /*className: any*/, const char* windowName
     return {};
   // Ready to answer before the claim is made, so that no request finds the id claimed but nobody to answer it.
   bus.registerObject(objectPath(), new Application(title, qApp), QDBusConnection::ExportScriptableSlots);
-  // The bus gives the id to one process at a time, back when it ends however it ends; an owner gone between claim and
-  // question leaves it free for another try. Neither claimed nor found, this copy runs unguarded.
+  // The bus gives the id to one process at a time and takes it back when that process ends, however it ends; an owner
+  // gone between the claim and the question leaves it free for another try. Neither claimed nor found, this copy runs
+  // unguarded.
   for (int attempt = 0; attempt < 3; ++attempt) {
     if (bus.registerService(QGuiApplication::desktopFileName()))
       return {};

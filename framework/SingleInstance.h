@@ -9,7 +9,8 @@ struct ForeignWindow {
   QString title;
   explicit operator bool() const { return !owner.isEmpty(); }
 };
-// Empty where no copy titled windowName runs, this one then claiming the app's id to answer later ones, or no bus is.
+// The running copy titled windowName. Where there is none, this process claims the application's id on the session
+// bus to answer later copies and gets an empty answer, as it does without a session bus.
 ForeignWindow FindWindowA(const char* className, const char* windowName);
 // Raises the copy's window (not restoring it) with this start's launch token; a copy that does not answer is reported.
 void SetForegroundWindow(const ForeignWindow& window);
