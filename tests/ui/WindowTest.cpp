@@ -229,7 +229,7 @@ TEST(Layout, CutsOffNothingAndIsNoWiderThanItsCaptionsNeed) {
   EXPECT_LT(sizes[8.0].width(), sizes[14.0].width());
 }
 
-// Return, Esc or the close box (no key) ends it, and the window is as the box found it.
+// Every line of it shows; Return, Esc or the close box (no key) ends it, and the window is as the box found it.
 TEST(AboutBox, OpensOverTheWindowWithTheAddressToCopyAndNoButton) {
   for (const Qt::Key closing : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_unknown}) {
     withWindow([&](PriceDlgProbe& dlg) {
@@ -244,6 +244,8 @@ TEST(AboutBox, OpensOverTheWindowWithTheAddressToCopyAndNoButton) {
         EXPECT_TRUE(address->isReadOnly());
         const auto buttons = box->findChildren<QPushButton*>();
         EXPECT_TRUE(std::ranges::none_of(buttons, [box](const QWidget* b) { return b->isVisibleTo(box); }));
+        for (const QLabel* line : box->findChildren<QLabel*>())
+          EXPECT_TRUE(line->isVisibleTo(box)) << line->text();
         if (closing == Qt::Key_unknown)
           box->close();
         else
