@@ -43,15 +43,14 @@ int displayWidth(std::string_view text) {
 }
 
 void TextTable::fit(const std::vector<CString>& cells) {
-  for (std::size_t column = 0; column < m_widths.size() && column < cells.size(); ++column)
+  for (std::size_t column = 0; column < m_widths.size(); ++column)
     m_widths[column] = std::max(m_widths[column], displayWidth(cells[column]));
 }
 
 void TextTable::write(std::ostream& out, const std::vector<CString>& cells) const {
   std::string line;
   for (std::size_t column = 0; column < m_widths.size(); ++column) {
-    const CString empty;
-    const CString& cell = column < cells.size() ? cells[column] : empty;
+    const CString& cell = cells[column];
     const std::string padding(static_cast<std::size_t>(std::max(0, m_widths[column] - displayWidth(cell))), ' ');
     if (column > 0)
       line += "  ";

@@ -23,7 +23,7 @@ public:
 
   // Widens the columns to hold `cells`, one for each column.
   void fit(const std::vector<CString>& cells);
-  // Writes `cells` padded to the columns' widths, two blanks apart, without blanks at the line's end.
+  // Writes `cells`, one for each column, padded to the columns' widths two blanks apart, no blank at the line's end.
   void write(std::ostream& out, const std::vector<CString>& cells) const;
 
 private:
