@@ -78,7 +78,7 @@ TEST(Settings, StartsFromAPlainStoreAndTheCloseBoxReplacesItWhole) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string written = makeStore(c.store);
-    withWindow([&](PriceDlgProbe& dlg) {
+    const int ended = withWindow([&](PriceDlgProbe& dlg) {
       const bool onTop = dlg.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
       // The window's size without its frame, which is not known before the window shows.
       const QSize size = dlg.window()->size();
@@ -91,6 +91,7 @@ TEST(Settings, StartsFromAPlainStoreAndTheCloseBoxReplacesItWhole) {
       dlg.window()->move(321, 123);
       dlg.window()->close();
     });
+    EXPECT_EQ(ended, IDCANCEL) << "the close box ends the window";
     EXPECT_TRUE(QFileInfo::exists(storePath()));
     EXPECT_EQ(stored(), (c.store.startsWith('(') ? std::vector<int>{} : std::vector{321, 123, c.top, c.level}));
     EXPECT_EQ(bytes(storePath() + ".link"), written);
