@@ -132,6 +132,14 @@ TEST(Sheet, WarnsOfAnItemWithoutIngotsAndQuotesCsvFieldsThatNeedIt) {
   EXPECT_TRUE(printed.out.ends_with("\r\n\"*A, B\",3,,,,,,3.00,36.00,50\r\n")) << printed.out;
 }
 
+// A stream without a buffer fails every write, and the system gives no reason for it.
+TEST(Sheet, SaysSoWhenTheSheetCannotBeWritten) {
+  std::ostream unwritable(nullptr);
+  std::ostringstream err;
+  EXPECT_EQ(runSheet({}, unwritable, err), kSheetFailed);
+  EXPECT_EQ(err.str(), "quenchmark-sheet: cannot write the sheet\n");
+}
+
 TEST(Sheet, MeasuresTextInTheCellsATerminalGivesIt) {
   const std::pair<const char*, int> texts[] = {
       {"1\u202f234,50", 8}, {"e\u0301\u200b", 1}, {"\u65e5\u672c", 4}, {"\uff21", 2}, {"\xff", 1},
