@@ -23,12 +23,13 @@ std::vector<QString> expectedRow(const ItemFigures& figures) {
   return shown;
 }
 
-// A level is chosen from the menu or comes from the settings; either way it shows from the next refresh on.
+// Each level is chosen by its menu command, which reaches the window after the running handler, as a choice does.
 TEST(Display, ShowsThePricingCoresFiguresForEveryRowAtEveryLevel) {
   withWindow([](PriceDlgProbe& dlg) {
     dlg.rate()->setText(QStringLiteral("37"));
     for (const SkillLevel& level : kSkillLevels) {
-      dlg.m_nLevel = level.commandId;
+      dlg.PostCommand(level.commandId);
+      QCoreApplication::processEvents();
       for (int row = 0; row < dlg.m_arrItem.GetSize(); ++row) {
         dlg.items()->setCurrentIndex(row);
         dlg.OnSelchangeItem();
