@@ -31,7 +31,8 @@ TEST(SingleInstance, AStartThatFindsAStoppedCopySaysSo) {
   later.setReadChannel(QProcess::StandardError);
   EXPECT_TRUE(later.waitForReadyRead(30000) && later.readLine().startsWith("Quenchmark is already running but does "
                                                                            "not answer"));
-  EXPECT_EQ(later.state(), QProcess::Running);
+  // A start without the box would end at once; a loaded machine can only make this check weaker, never fail it.
+  EXPECT_FALSE(later.waitForFinished(3000)) << "the message box did not wait";
 }
 
 TEST(SingleInstance, AnotherUsersStartRunsOnItsOwn) {
