@@ -157,7 +157,7 @@ Message CDialog::deliver(Message msg) {
 void CDialog::notify(UINT code, int id, int delta) {
   if (m_nLockNotify > 0)
     return;
-  NMUPDOWN record{.iDelta = delta};
+  NMUPDOWN record{.hdr = {}, .iDelta = delta};
   // The handler's answer, which nothing here reads.
   LRESULT result{};
   const UINT message = code == UDN_DELTAPOS ? WM_NOTIFY : WM_COMMAND;
