@@ -19,8 +19,9 @@ TEST(Window, IsTitledQuenchmarkWithTheFocusOnTheItemList) {
 TEST(Window, ShowsACaptionWhereverTheBoxItNamesShows) {
   withWindow([](PriceDlgProbe& dlg) {
     for (const QLabel* label : dlg.window()->findChildren<QLabel*>())
-      if (label->buddy())
+      if (label->buddy()) {
         EXPECT_EQ(label->isVisible(), label->buddy()->isVisible()) << label->text();
+      }
   });
 }
 
