@@ -3,8 +3,11 @@
 
 #include "app/CPriceApp.h"
 
+#include <sys/prctl.h>
+
 #include <QDBusConnectionInterface>
 #include <clocale>
+#include <csignal>
 #include <cstring>
 
 std::ostream& operator<<(std::ostream& out, const QString& text) {
@@ -113,6 +116,8 @@ QProcess& Session::start(const QStringList& environment, const QStringList& comm
   for (const QString& variable : own + environment)
     variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
   process.setProcessEnvironment(variables);
+  // It ends with the test, even with one stopped for running past its time.
+  process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
   process.start(command.first(), command.mid(1));
   return process;
 }
