@@ -73,10 +73,7 @@ void onNextPopup(const std::function<void(QWidget* popup)>& action) {
   poll->start(5);
 }
 
-MessageBoxHandler onScreenMessageBox;
-
 void startHeadless(int& argc, char** argv) {
-  // Only this user's.
   static const QTemporaryDir own;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   // Nor do the processes the tests start see a display or a launcher's token unless a test gives them one.
@@ -94,7 +91,7 @@ void startHeadless(int& argc, char** argv) {
   }
   static const CPriceApp app;
   static const SystemLocale english("LANG=en_US.UTF-8\n");
-  onScreenMessageBox = AfxSetMessageBoxHandler([](const CString& text) {
+  AfxSetMessageBoxHandler([](const CString& text) {
     ADD_FAILURE() << "unexpected message box: " << text;
     return IDOK;
   });

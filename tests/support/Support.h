@@ -44,14 +44,11 @@ std::string tableRow(const std::string& name, const std::string& ingots);
 struct CollectedMessages {
   CollectedMessages();
   ~CollectedMessages() { AfxSetMessageBoxHandler(previous); }
-  CollectedMessages(const CollectedMessages&) = delete;
-  CollectedMessages& operator=(const CollectedMessages&) = delete;
   std::vector<CString> texts;
   MessageBoxHandler previous;
 };
 
-// While it lives, the system-wide locale configuration is one file of these lines, which the layer reads at its next
-// query; the price formatter keeps the locale it read first.
+// While it lives, the system-wide locale configuration is one file of these lines, read at the layer's next query.
 struct SystemLocale {
   explicit SystemLocale(const std::string& lines) {
     file.open();
@@ -66,8 +63,7 @@ struct SystemLocale {
 
 // The main window with its handlers reachable, and its controls as the user sees them.
 struct PriceDlgProbe : CPriceDlg {
-  using CPriceDlg::OnClose, CPriceDlg::OnKeepOnTop, CPriceDlg::OnSelchangeItem, CPriceDlg::OnSkill100,
-      CPriceDlg::ToggleTopMost;
+  using CPriceDlg::OnSelchangeItem, CPriceDlg::OnSkill100, CPriceDlg::ToggleTopMost;
   QWidget* window() const { return GetSafeHwnd(); }
   QComboBox* items() const { return qobject_cast<QComboBox*>(controlWidget(IDC_ITEM)); }
   QLineEdit* rate() const { return qobject_cast<QLineEdit*>(controlWidget(IDC_RATE)); }
@@ -82,8 +78,7 @@ struct PriceDlgProbe : CPriceDlg {
   }
 };
 
-// Runs body inside the main window's modal loop, then ends it with kEndedByTest unless body did; returns DoModal's
-// result.
+// Runs body in the main window's modal loop, then ends it with kEndedByTest unless body did; returns DoModal's result.
 inline constexpr int kEndedByTest = -2;
 int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body);
 // Calls action from inside the next modal window or pop-up menu that opens.
@@ -94,8 +89,6 @@ inline QString storePath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
          QCoreApplication::applicationName() + ".ini";
 }
-// The message boxes of a program with windows, which the tests replace with a failure.
-extern MessageBoxHandler onScreenMessageBox;
 // Headless Qt and the application in private directories, an en_US system locale under a German user's environment
 // (whose numbers must change nothing), any uncollected message box a failure; no display for the processes started.
 void startHeadless(int& argc, char** argv);
