@@ -21,20 +21,16 @@ void PrintTo(const QString& text, std::ostream* out);
 void PrintTo(const QPoint& point, std::ostream* out);
 void PrintTo(const QSize& size, std::ostream* out);
 
-// While it lives, an item table of the test's own in place of the carried one: none, or found but unreadable in place.
+// While it lives, an item table of the test's own, or none, in place of the carried one.
 struct TableModule : CResourceModule {
-  explicit TableModule(std::optional<std::string> bytes, bool inPlace = true)
-      : table(std::move(bytes)), inPlace(inPlace) {
-    AfxSetResourceHandle(this);
-  }
+  explicit TableModule(std::optional<std::string> bytes) : table(std::move(bytes)) { AfxSetResourceHandle(this); }
   ~TableModule() override { AfxSetResourceHandle(previous); }
   ResourceBytes FindResource(int name, int type) const override {
     if (!table || name != IDR_ITEM_TABLE || type != RT_HTML)
       return {};
-    return {inPlace ? table->data() : nullptr, static_cast<DWORD>(table->size())};
+    return {table->data(), static_cast<DWORD>(table->size())};
   }
   std::optional<std::string> table;
-  bool inPlace;
   HINSTANCE previous = AfxGetResourceHandle();
 };
 // One data row: name, ingots, "50" for the exec rate (column 7) and "0" in every other field.
