@@ -54,7 +54,7 @@ TEST(Display, WithoutItemsShowsNoFigureAndNoMessage) {
 }
 
 // An item without ingots shows its message at every calculation, so the messages count the calculations; the arrow
-// keys step the Rate as the arrows do, and up at the top recalculates as any step does.
+// keys step the Rate as the arrows do, and up at the top recalculates as any step does. A typed Rate shows as read.
 TEST(Display, CalculatesOnceForEveryChangeOfItemLevelOrRate) {
   const TableModule table(tableRow("Cracked Mould", "none") + tableRow("Sliver", "0.9"));
   CollectedMessages messages;
@@ -69,9 +69,9 @@ TEST(Display, CalculatesOnceForEveryChangeOfItemLevelOrRate) {
         {"start-up", [] {}, "0"},
         {"selection", [&] { dlg.choose("Sliver"); }, "0"},
         {"level command", [&] { dlg.OnSkill100(); }, "0"},
-        {"typed Rate written back", [&] { type("012"); }, "12"},
+        {"typed Rate read to its leading number", [&] { type("012abc"); }, "12"},
         {"step up", [&] { key(Qt::Key_Up); }, "13"},
-        {"Rate 9999 typed", [&] { type("9999"); }, "9999"},
+        {"Rate over 9999 typed", [&] { type("123456"); }, "9999"},
         {"step up at the top", [&] { key(Qt::Key_Up); }, "9999"},
         {"step down", [&] { key(Qt::Key_Down); }, "9998"},
         {"Rate 1 typed", [&] { type("1"); }, "1"},

@@ -1,4 +1,4 @@
-// The main window as its user meets it: its title, the Rate edit, the menu, the About box, no text cut off.
+// The main window as its user meets it: its title, the menu, the About box, no text cut off.
 #include "tests/support/Support.h"
 
 #include <QAbstractButton>
@@ -10,19 +10,6 @@ TEST(Window, IsTitledQuenchmarkWithTheFocusOnTheItemList) {
   withWindow([](PriceDlgProbe& dlg) {
     EXPECT_EQ(dlg.window()->windowTitle(), "Quenchmark");
     EXPECT_EQ(dlg.window()->focusWidget(), dlg.items());
-  });
-}
-
-TEST(Window, TheRateEditReadsItsLeadingNumberIntoTheRangeAndShowsIt) {
-  const std::pair<const char*, int> typed[] = {
-      {"12abc", 12}, {"", 0}, {"-5", 0}, {"123456", 9999}, {" +42", 42}, {"99999999999999999999", 9999},
-  };
-  withWindow([&](PriceDlgProbe& dlg) {
-    for (const auto& [text, rate] : typed) {
-      dlg.rate()->setText(QString::fromUtf8(text));
-      EXPECT_EQ(dlg.m_nRate, rate) << text;
-      EXPECT_EQ(dlg.rate()->text(), QString::number(rate)) << text;
-    }
   });
 }
 
