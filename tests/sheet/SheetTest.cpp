@@ -63,9 +63,14 @@ TEST(Sheet, TakesItsArgumentsOrRefusesThemInOneLineWithStatus2) {
   }
 }
 
-TEST(Sheet, HelpAndVersionComeFromTheCommandLineParser) {
-  EXPECT_NE(sheet({"--help"}).out.find("  --rate <N>     The price of one ingot"), std::string::npos);
-  EXPECT_EQ(sheet({"--version"}).out, "quenchmark-sheet " QUENCHMARK_VERSION "\n");
+// The least first: by name, by ingots, and by price at 90, where Plate Breastpiece costs nothing.
+TEST(Sheet, SortsItsRowsByTheKeyAsked) {
+  const std::pair<QStringList, const char*> firsts[] = {{{"--sort", "name"}, "*Bastard Combo "},
+                                                        {{"--sort", "ingots"}, "Dagger "},
+                                                        {{"--sort", "price", "--level", "90"}, "Plate Breastpiece "}};
+  for (const auto& [arguments, first] : firsts)
+    EXPECT_TRUE(QString::fromStdString(sheet(arguments).out).section('\n', 2, 2).startsWith(first))
+        << arguments.join(' ');
 }
 
 // Fields with a comma, a quote or a blank at either end are quoted.
@@ -90,4 +95,11 @@ TEST(Sheet, SaysSoWhenTheSheetCannotBeWritten) {
   EXPECT_EQ(err.str(), "quenchmark-sheet: cannot write the sheet\n");
 }
 
+// As a user runs it: a process of its own, no display, the German environment every test has.
+TEST(Sheet, TheExecutablePrintsTheFiguresWhateverTheUsersNumbers) {
+  QProcess process;
+  process.start(QStringLiteral(QUENCHMARK_SHEET), {"--level", "90", "--csv"});
+  EXPECT_TRUE(process.waitForFinished(60000));
+  EXPECT_TRUE(process.readAllStandardOutput().contains("\r\nFemale Plate,20,47,30,15,8,5.6,28.45,341.40,\r\n"));
+}
 }  // namespace
