@@ -41,9 +41,8 @@ static std::vector<int> stored() {
           store.value("Settings/top", -99).toInt(), store.value("Settings/level", -99).toInt()};
 }
 
-// Only a plain store of at most 64 KiB is read, and a stored position moves onto Qt's offscreen screen of 800 x 800 as
-// far as the window fits where its title bar could not be reached; the close box replaces the store, keeping one over
-// 64 KiB beside it, and leaves any other store alone.
+// Read: a plain store of at most 64 KiB, its position moved onto the 800 x 800 offscreen screen as far as the window
+// fits with its title bar in reach. Written by the close box: a new file, the old kept beside it when over 64 KiB.
 TEST(Settings, StartsFromAPlainStoreAndTheCloseBoxReplacesItWhole) {
   const QByteArray oversized = "top=1\n" + QByteArray(64 * 1024, ';');
   const int titleBarTop = 800 - QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);

@@ -74,9 +74,4 @@ TEST(FormatAmount, WritesTwoDecimalsInTheSystemLocalesFormat) {
     EXPECT_EQ(FormatAmount(amount), text) << amount;
 }
 
-TEST(FormatAmount, KeepsTheLocaleItReadFirstForTheWholeRun) {
-  EXPECT_EQ(FormatAmount(1), "1.00");
-  const SystemLocale german("LANG=de_DE.UTF-8\n");
-  EXPECT_EQ(FormatAmount(1234.5), "1,234.50");
-}
 }  // namespace

@@ -42,7 +42,6 @@ std::string tableRow(const std::string& name, const std::string& ingots) {
 int withWindow(const std::function<void(PriceDlgProbe& dlg)>& body) {
   PriceDlgProbe dlg;
   AfxGetApp()->m_pMainWnd = &dlg;
-  // The watchdog goes with the window.
   const QObject watch;
   QTimer::singleShot(20000, &watch, [] {
     ADD_FAILURE() << "a modal loop was left running";

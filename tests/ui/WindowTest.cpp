@@ -1,4 +1,4 @@
-// The main window as its user meets it: its title, the menu, the About box, no text cut off.
+// The main window as its user meets it: its title and captions, the menu, the About box, no text cut off.
 #include "tests/support/Support.h"
 
 #include <QAbstractButton>
@@ -13,13 +13,21 @@ TEST(Window, IsTitledQuenchmarkWithTheFocusOnTheItemList) {
   });
 }
 
+TEST(Window, ShowsACaptionWhereverTheBoxItNamesShows) {
+  withWindow([](PriceDlgProbe& dlg) {
+    for (const QLabel* label : dlg.window()->findChildren<QLabel*>())
+      if (label->buddy()) {
+        EXPECT_EQ(label->isVisible(), label->buddy()->isVisible()) << label->text();
+      }
+  });
+}
+
 // The menu's entries as they show ("(o)" a radio mark, "[x]" a check mark, "grey" not to be chosen), where it opens and
-// the entry in focus; Return on the last entry turns keep-on-top off.
+// the entry in focus; Return on the last entry turns keep-on-top off on the native window, where it takes effect.
 TEST(Menu, FromTheKeyboardOpensAtTheWindowsCornerWithItsFirstEntryInFocus) {
   withWindow([](PriceDlgProbe& dlg) {
     dlg.m_nLevel = ID_SKILL_50;
     dlg.ToggleTopMost();
-    // The shown window takes the hint on its native window, where the window manager reads it.
     EXPECT_TRUE(dlg.window()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     std::string entries;
     onNextPopup([&](QWidget* popup) {
@@ -107,28 +115,30 @@ TEST(Layout, CutsOffNothingAndIsNoWiderThanItsCaptionsNeed) {
   EXPECT_LT(sizes[8.0].width(), sizes[14.0].width());
 }
 
-// Every line of it shows; Esc ends it, and the window is as the box found it.
+// Every line of it shows; Return or Esc ends it, and the window is as the box found it.
 TEST(AboutBox, OpensOverTheWindowWithTheAddressToCopyAndNoButton) {
-  withWindow([](PriceDlgProbe& dlg) {
-    dlg.price("Plate Breastpiece", ID_SKILL_100, "9999");
-    bool opened = false;
-    onNextPopup([&](QWidget* box) {
-      opened = true;
-      EXPECT_EQ(box->windowTitle(), "About Quenchmark");
-      EXPECT_EQ(box->parentWidget(), dlg.window()) << "over which Qt centres it";
-      const auto* address = qobject_cast<QLineEdit*>(box->focusWidget());
-      EXPECT_EQ(address->text(), "https://brasswick.example/");
-      EXPECT_TRUE(address->isReadOnly());
-      const auto buttons = box->findChildren<QPushButton*>();
-      EXPECT_TRUE(std::ranges::none_of(buttons, [box](const QWidget* b) { return b->isVisibleTo(box); }));
-      for (const QLabel* line : box->findChildren<QLabel*>())
-        EXPECT_TRUE(line->isVisibleTo(box)) << line->text();
-      QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
+  for (const Qt::Key closing : {Qt::Key_Return, Qt::Key_Escape}) {
+    withWindow([&](PriceDlgProbe& dlg) {
+      dlg.price("Plate Breastpiece", ID_SKILL_100, "9999");
+      bool opened = false;
+      onNextPopup([&](QWidget* box) {
+        opened = true;
+        EXPECT_EQ(box->windowTitle(), "About Quenchmark");
+        EXPECT_EQ(box->parentWidget(), dlg.window()) << "over which Qt centres it";
+        const auto* address = qobject_cast<QLineEdit*>(box->focusWidget());
+        EXPECT_EQ(address->text(), "https://brasswick.example/");
+        EXPECT_TRUE(address->isReadOnly());
+        const auto buttons = box->findChildren<QPushButton*>();
+        EXPECT_TRUE(std::ranges::none_of(buttons, [box](const QWidget* b) { return b->isVisibleTo(box); }));
+        for (const QLabel* line : box->findChildren<QLabel*>())
+          EXPECT_TRUE(line->isVisibleTo(box)) << line->text();
+        QTest::keyClick(box->focusWidget(), closing);
+      });
+      QTest::mouseClick(qobject_cast<QAbstractButton*>(dlg.controlWidget(IDC_ABOUT)), Qt::LeftButton);
+      EXPECT_TRUE(opened);
+      EXPECT_EQ(QApplication::activeModalWidget(), dlg.window());
+      EXPECT_EQ(dlg.shown(IDC_PRICE), "1,962,678.71");
     });
-    QTest::mouseClick(qobject_cast<QAbstractButton*>(dlg.controlWidget(IDC_ABOUT)), Qt::LeftButton);
-    EXPECT_TRUE(opened);
-    EXPECT_EQ(QApplication::activeModalWidget(), dlg.window());
-    EXPECT_EQ(dlg.shown(IDC_PRICE), "1,962,678.71");
-  });
+  }
 }
 }  // namespace
