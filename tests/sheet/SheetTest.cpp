@@ -1,4 +1,4 @@
-// The price sheet: its aligned columns, its command line, its warning and CSV, and a write that fails.
+// The price sheet: its aligned columns, command line, sort order, warning and CSV, a failed write, and its process.
 #include "sheet/SheetCommand.h"
 #include "tests/support/Support.h"
 
